@@ -1,0 +1,86 @@
+#include "app/CLauncherDlg.h"
+
+#include "app/MinimizedIcon.h"
+#include "common/resources/Resources.h"
+#include "tutorials/copy_paste/CCopyPasteTutorialDlg.h"
+#include "tutorials/double_click/CDoubleClickTutorialDlg.h"
+#include "tutorials/drag_drop/CDragDropTutorialDlg.h"
+
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
+
+namespace {
+// The About box's own window class arrives with the web-link work; until
+// then the layout runs as a plain dialog.
+class AboutBox : public CDialog {
+public:
+    AboutBox() : CDialog(100) {}
+};
+} // namespace
+
+CLauncherDlg::CLauncherDlg() : CDialog(kLayoutId), m_appIcon(Resources::LoadIcon(128)) {}
+
+void CLauncherDlg::DoDataExchange(CDataExchange& dx) { DDX_Text(dx, 1002, m_welcomeText); }
+
+template <class Tutorial>
+void CLauncherDlg::openModal()
+{
+    // A fresh window every time, so nothing carries over from one opening.
+    Tutorial window;
+    window.DoModal();
+}
+
+bool CLauncherDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    if (const auto text = Resources::LoadText(kWelcomeTextId))
+        m_welcomeText = QString::fromLatin1(*text);
+    UpdateData(false);
+
+    if (CSystemMenu* menu = GetSystemMenu()) {
+        const QString about = Resources::LoadString(kAboutItemStringId);
+        if (!about.isEmpty()) {
+            menu->AppendSeparator();
+            menu->AppendItem(kAboutCommand, about);
+        }
+    }
+    setWindowIcon(m_appIcon);
+
+    const struct {
+        int id;
+        void (CLauncherDlg::*open)();
+    } buttons[] = {{1003, &CLauncherDlg::openModal<CCopyPasteTutorialDlg>},
+                   {1005, &CLauncherDlg::openModal<CDoubleClickTutorialDlg>},
+                   {1004, &CLauncherDlg::openModal<CDragDropTutorialDlg>}};
+    for (const auto& button : buttons) {
+        if (auto* widget = qobject_cast<QPushButton*>(GetDlgItem(button.id)))
+            connect(widget, &QPushButton::clicked, this, button.open);
+    }
+    return true;
+}
+
+void CLauncherDlg::OnSysCommand(unsigned id)
+{
+    if (isAboutCommand(id)) {
+        AboutBox about;
+        about.DoModal();
+        return;
+    }
+    CDialog::OnSysCommand(id);
+}
+
+void CLauncherDlg::paintEvent(QPaintEvent* event)
+{
+    if (!isMinimized()) {
+        CDialog::paintEvent(event);
+        return;
+    }
+    // Where the window system paints minimised windows itself, this never
+    // runs; elsewhere the icon stands centred in the client area.
+    const int extent = style()->pixelMetric(QStyle::PM_LargeIconSize);
+    const QSize iconSize(extent, extent);
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    m_appIcon.paint(&painter, QRect(minimizedIconPosition(size(), iconSize), iconSize));
+}

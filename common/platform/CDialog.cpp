@@ -1,0 +1,419 @@
+#include "common/platform/CDialog.h"
+
+#include "common/platform/ModalOwner.h"
+#include "common/platform/SystemServices.h"
+#include "common/resources/Resources.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+// Multi-line edit boxes hold their text with CR LF line ends, as the texts
+// and messages are written; Qt's editors work with LF.
+QString toEditorText(const QString& text) { return QString(text).replace("\r\n", "\n"); }
+QString fromEditorText(const QString& text) { return QString(text).replace('\n', "\r\n"); }
+
+QPlainTextEdit* createEdit(const ControlTemplate& c, QWidget* parent)
+{
+    auto* edit = new QPlainTextEdit(parent);
+    edit->setReadOnly(c.hasStyle("readonly"));
+    edit->setTabChangesFocus(true);
+    edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    edit->setVerticalScrollBarPolicy(c.hasStyle("vscroll") ? Qt::ScrollBarAsNeeded
+                                                           : Qt::ScrollBarAlwaysOff);
+    if (!c.hasStyle("border"))
+        edit->setFrameShape(QFrame::NoFrame);
+    edit->setPlainText(toEditorText(c.text));
+    return edit;
+}
+
+// Picture and icon controls take the size of their image, as classic static
+// pictures do, whatever the dialog units come to.
+QLabel* createPicture(const ControlTemplate& c, const QPixmap& image, QWidget* parent)
+{
+    auto* picture = new QLabel(parent);
+    if (c.hasStyle("sunken"))
+        picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    else if (c.hasStyle("border"))
+        picture->setFrameStyle(QFrame::Box | QFrame::Plain);
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture->setPixmap(image);
+    const int frame = picture->frameWidth();
+    if (!image.isNull())
+        picture->resize(image.deviceIndependentSize().toSize() + QSize(2 * frame, 2 * frame));
+    return picture;
+}
+
+} // namespace
+
+CSystemMenu::CSystemMenu() { AppendItem(CDialog::SC_CLOSE, QObject::tr("&Close")); }
+
+void CSystemMenu::AppendSeparator() { m_items.append(Item{0, {}, true}); }
+
+void CSystemMenu::AppendItem(unsigned id, const QString& text)
+{
+    m_items.append(Item{id, text, false});
+}
+
+CDialog::CDialog(int layoutId, QWidget* owner) : m_layoutId(layoutId), m_owner(owner) {}
+
+CDialog::~CDialog()
+{
+    const auto timers = m_timers;
+    for (int handle : timers)
+        systemServices().StopTimer(handle);
+}
+
+bool CDialog::build()
+{
+    if (m_built)
+        return true;
+    const auto layout = Resources::LoadLayout(m_layoutId);
+    if (!layout)
+        return false;
+    m_built = true;
+
+    Qt::WindowFlags flags = layout->hasStyle("appwindow") ? Qt::Window : Qt::Dialog;
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (layout->hasStyle("sysmenu")) {
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        m_systemMenu.emplace();
+    }
+    setWindowFlags(flags);
+    setWindowTitle(layout->title);
+    setFont(QApplication::font());
+    m_units = DialogUnits::fromFont(font());
+    setFixedSize(m_units.toPixelsX(layout->size.width()), m_units.toPixelsY(layout->size.height()));
+
+    QList<QWidget*> groups;
+    for (const ControlTemplate& control : layout->controls) {
+        QWidget* widget = createControl(control);
+        if (!widget)
+            continue;
+        if (control.id >= 0)
+            m_controls.insert(control.id, widget);
+        if (qobject_cast<QGroupBox*>(widget))
+            groups << widget;
+    }
+    // Group frames sit behind the controls they surround and let the mouse
+    // through to the window, like any other decoration.
+    for (QWidget* group : groups)
+        group->lower();
+    return true;
+}
+
+QWidget* CDialog::createControl(const ControlTemplate& c)
+{
+    QWidget* widget = CreateCustomControl(c);
+    const QRect rect = m_units.toPixels(c.rect);
+    bool sizedByContent = false;
+    if (widget) {
+        // supplied by the window
+    } else if (c.kind == "button" || c.kind == "defbutton") {
+        auto* button = new QPushButton(c.text, this);
+        button->setAutoDefault(false);
+        button->setDefault(c.kind == "defbutton");
+        if (c.id == IDOK)
+            connect(button, &QPushButton::clicked, this, [this] { OnOK(); });
+        else if (c.id == IDCANCEL)
+            connect(button, &QPushButton::clicked, this, [this] { OnCancel(); });
+        widget = button;
+    } else if (c.kind == "checkbox") {
+        widget = new QCheckBox(c.text, this);
+    } else if (c.kind == "edit") {
+        widget = createEdit(c, this);
+    } else if (c.kind == "label") {
+        auto* label = new QLabel(c.text, this);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        Qt::Alignment align = Qt::AlignTop;
+        align |= c.hasStyle("center") ? Qt::AlignHCenter
+                 : c.hasStyle("right") ? Qt::AlignRight
+                                       : Qt::AlignLeft;
+        label->setAlignment(align);
+        widget = label;
+    } else if (c.kind == "picture") {
+        widget = createPicture(c, Resources::LoadBitmap(c.resource), this);
+        sizedByContent = !qobject_cast<QLabel*>(widget)->pixmap().isNull();
+    } else if (c.kind == "icon") {
+        widget = createPicture(c, Resources::LoadIcon(c.resource).pixmap(32, 32), this);
+        sizedByContent = !qobject_cast<QLabel*>(widget)->pixmap().isNull();
+    } else if (c.kind == "group") {
+        widget = new QGroupBox(c.text, this);
+        widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+    } else {
+        return nullptr;
+    }
+
+    if (sizedByContent)
+        widget->move(rect.topLeft());
+    else
+        widget->setGeometry(rect);
+    if (c.id >= 0)
+        widget->setProperty("controlId", c.id);
+    widget->setObjectName(c.id >= 0 ? QStringLiteral("control%1").arg(c.id) : c.kind);
+    if (!c.accessibleName.isEmpty())
+        widget->setAccessibleName(QString(c.accessibleName).remove('&'));
+    if (widget->focusPolicy() != Qt::NoFocus)
+        widget->setFocusPolicy(c.hasStyle("tabstop") ? Qt::StrongFocus : Qt::ClickFocus);
+    if (c.hasStyle("disabled"))
+        widget->setEnabled(false);
+    if (c.hasStyle("hidden"))
+        widget->hide();
+    return widget;
+}
+
+QWidget* CDialog::CreateCustomControl(const ControlTemplate&) { return nullptr; }
+
+bool CDialog::initialise()
+{
+    const bool setDefaultFocus = OnInitDialog();
+    if (m_endedWith)
+        return false;
+    if (setDefaultFocus) {
+        // The first control that takes Tab gets the focus, as the dialog
+        // manager does it.
+        for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+            if (w->parentWidget() == this && (w->focusPolicy() & Qt::TabFocus) &&
+                w->isEnabled() && !w->isHidden()) {
+                w->setFocus(Qt::OtherFocusReason);
+                break;
+            }
+        }
+    }
+    return true;
+}
+
+void CDialog::placeOver(QWidget* owner)
+{
+    QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    const QRect workArea = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const bool overOwner = owner && owner->isVisible() && !owner->isMinimized();
+    const QPoint centre = overOwner ? owner->frameGeometry().center() : workArea.center();
+    QRect frame(QPoint(0, 0), size());
+    frame.moveCenter(centre);
+    // Never leave part of the window outside the work area.
+    frame.moveRight(std::min(frame.right(), workArea.right()));
+    frame.moveBottom(std::min(frame.bottom(), workArea.bottom()));
+    frame.moveLeft(std::max(frame.left(), workArea.left()));
+    frame.moveTop(std::max(frame.top(), workArea.top()));
+    move(frame.topLeft());
+}
+
+int CDialog::DoModal()
+{
+    if (!build())
+        return -1;
+    ModalOwner owner(m_owner, this);
+    if (!initialise())
+        return *m_endedWith;
+    placeOver(owner.owner());
+    m_inModalRun = true;
+    const int result = exec();
+    m_inModalRun = false;
+    return m_endedWith.value_or(result);
+}
+
+bool CDialog::Create()
+{
+    if (!build())
+        return false;
+    if (!initialise())
+        return false;
+    placeOver(m_owner ? m_owner : ModalOwner::mainWindow());
+    show();
+    return true;
+}
+
+QWidget* CDialog::GetDlgItem(int id) const { return m_controls.value(id); }
+
+QString CDialog::GetDlgItemText(int id) const
+{
+    QWidget* w = GetDlgItem(id);
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(w))
+        return fromEditorText(edit->toPlainText());
+    if (auto* label = qobject_cast<QLabel*>(w))
+        return label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(w))
+        return button->text();
+    if (auto* group = qobject_cast<QGroupBox*>(w))
+        return group->title();
+    return w ? w->windowTitle() : QString();
+}
+
+void CDialog::SetDlgItemText(int id, const QString& text)
+{
+    QWidget* w = GetDlgItem(id);
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(w))
+        edit->setPlainText(toEditorText(text));
+    else if (auto* label = qobject_cast<QLabel*>(w))
+        label->setText(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(w))
+        button->setText(text);
+    else if (auto* group = qobject_cast<QGroupBox*>(w))
+        group->setTitle(text);
+    else if (w)
+        w->setWindowTitle(text);
+}
+
+int CDialog::SetTimer(int id, unsigned periodMs)
+{
+    KillTimer(id);
+    m_timers.insert(id, systemServices().StartTimer(periodMs, [this, id] {
+        if (m_timers.contains(id))
+            OnTimer(id);
+    }));
+    return id;
+}
+
+void CDialog::KillTimer(int id)
+{
+    if (auto it = m_timers.find(id); it != m_timers.end()) {
+        systemServices().StopTimer(it.value());
+        m_timers.erase(it);
+    }
+}
+
+bool CDialog::UpdateData(bool saveAndValidate)
+{
+    CDataExchange dx{this, saveAndValidate};
+    DoDataExchange(dx);
+    return !dx.failed;
+}
+
+void CDialog::EndDialog(int result)
+{
+    m_endedWith = result;
+    if (m_inModalRun || isVisible())
+        QDialog::done(result);
+}
+
+CSystemMenu* CDialog::GetSystemMenu() { return m_systemMenu ? &*m_systemMenu : nullptr; }
+
+void CDialog::PopupSystemMenu(const QPoint& globalPos)
+{
+    if (!m_systemMenu || !isEnabled())
+        return;
+    QMenu menu(this);
+    for (const CSystemMenu::Item& item : m_systemMenu->items()) {
+        if (item.separator)
+            menu.addSeparator();
+        else
+            menu.addAction(item.text)->setData(item.id);
+    }
+    if (QAction* chosen = menu.exec(globalPos))
+        OnSysCommand(chosen->data().toUInt());
+}
+
+void CDialog::DoDataExchange(CDataExchange&) {}
+
+bool CDialog::OnInitDialog()
+{
+    if (!UpdateData(false))
+        EndDialog(-1);
+    return true;
+}
+
+void CDialog::OnOK()
+{
+    if (!UpdateData(true))
+        return;
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+void CDialog::OnTimer(int) {}
+
+void CDialog::OnSysCommand(unsigned id)
+{
+    if (id == SC_CLOSE)
+        OnCancel();
+}
+
+void CDialog::accept() { OnOK(); }
+
+void CDialog::reject() { OnCancel(); }
+
+void CDialog::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        if (mods == Qt::NoModifier) {
+            OnCancel();
+            return;
+        }
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (mods == Qt::NoModifier) {
+            // Enter presses the focused push button, else the default button,
+            // else it is the OK command.
+            if (auto* focused = qobject_cast<QPushButton*>(focusWidget())) {
+                focused->click();
+                return;
+            }
+            for (QPushButton* button : findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
+                if (button->isDefault() && button->isEnabled() && button->isVisible()) {
+                    button->click();
+                    return;
+                }
+            }
+            OnOK();
+            return;
+        }
+        break;
+    case Qt::Key_Space:
+        if (mods == Qt::AltModifier && m_systemMenu) {
+            PopupSystemMenu(mapToGlobal(QPoint(0, 0)));
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CDialog::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (!m_systemMenu) {
+        event->ignore();
+        return;
+    }
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        // Only the window's own surface opens the window menu, not a control.
+        QWidget* child = childAt(event->pos());
+        if (child && !qobject_cast<QGroupBox*>(child)) {
+            event->ignore();
+            return;
+        }
+        PopupSystemMenu(event->globalPos());
+    } else {
+        PopupSystemMenu(mapToGlobal(QPoint(0, 0)));
+    }
+}
+
+void DDX_Text(CDataExchange& dx, int id, QString& value)
+{
+    if (!dx.dialog->GetDlgItem(id)) {
+        dx.failed = true;
+        return;
+    }
+    if (dx.saveAndValidate) {
+        value = dx.dialog->GetDlgItemText(id);
+    } else if (value.size() >= 256 || value != dx.dialog->GetDlgItemText(id)) {
+        dx.dialog->SetDlgItemText(id, value);
+    }
+}

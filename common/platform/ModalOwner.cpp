@@ -1,0 +1,46 @@
+#include "common/platform/ModalOwner.h"
+
+#include <QApplication>
+#include <QWindow>
+
+namespace {
+QPointer<QWidget> g_mainWindow;
+}
+
+void ModalOwner::setMainWindow(QWidget* window) { g_mainWindow = window; }
+QWidget* ModalOwner::mainWindow() { return g_mainWindow; }
+
+ModalOwner::ModalOwner(QWidget* owner, QWidget* modal) : m_modal(modal)
+{
+    if (!owner)
+        owner = g_mainWindow;
+    if (owner)
+        owner = owner->window();
+    if (!owner || owner == modal)
+        return;
+    m_owner = owner;
+    if (owner->isEnabled()) {
+        // Disabling rather than relying on Qt's modality alone greys the owner
+        // and tells assistive technology that it takes no input.
+        owner->setEnabled(false);
+        m_disabledOwner = true;
+    }
+    if (modal && owner->windowHandle()) {
+        modal->winId();
+        if (QWindow* handle = modal->windowHandle())
+            handle->setTransientParent(owner->windowHandle());
+    }
+}
+
+ModalOwner::~ModalOwner()
+{
+    if (!m_owner)
+        return;
+    if (m_disabledOwner)
+        m_owner->setEnabled(true);
+    QWidget* active = QApplication::activeWindow();
+    if (!active || active == m_modal) {
+        m_owner->raise();
+        m_owner->activateWindow();
+    }
+}

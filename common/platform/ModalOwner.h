@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+// The owner's side of a modal run: for as long as the object lives the owner
+// (the application's main window when none is given) is disabled and greyed,
+// and the modal window stays above it. Afterwards the owner takes input again
+// and, if the modal window had the activation, gets it back.
+class ModalOwner {
+public:
+    ModalOwner(QWidget* owner, QWidget* modal);
+    ~ModalOwner();
+    ModalOwner(const ModalOwner&) = delete;
+    ModalOwner& operator=(const ModalOwner&) = delete;
+
+    QWidget* owner() const { return m_owner; }
+
+    // The window that owns modal windows opened without an owner.
+    static void setMainWindow(QWidget* window);
+    static QWidget* mainWindow();
+
+private:
+    QPointer<QWidget> m_owner;
+    QPointer<QWidget> m_modal;
+    bool m_disabledOwner = false;
+};

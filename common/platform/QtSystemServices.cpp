@@ -1,0 +1,85 @@
+#include "common/platform/QtSystemServices.h"
+
+#include "common/platform/ModalOwner.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QStyleHints>
+#include <QTimer>
+#include <QUrl>
+
+#include <ctime>
+
+std::uint32_t QtSystemServices::GetTickCount()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    const auto ms = static_cast<std::uint64_t>(now.tv_sec) * 1000u +
+                    static_cast<std::uint64_t>(now.tv_nsec) / 1000000u;
+    return static_cast<std::uint32_t>(ms);
+}
+
+int QtSystemServices::StartTimer(unsigned periodMs, std::function<void()> onTick)
+{
+    auto* timer = new QTimer(this);
+    // Coarse timers drift by tens of milliseconds, which would show in the
+    // rule's flash and the animated double click.
+    timer->setTimerType(Qt::PreciseTimer);
+    timer->setInterval(static_cast<int>(std::min<unsigned>(periodMs, INT_MAX)));
+    connect(timer, &QTimer::timeout, this, std::move(onTick));
+    timer->start();
+    const int handle = ++m_lastTimerHandle;
+    m_timers.insert(handle, timer);
+    return handle;
+}
+
+void QtSystemServices::StopTimer(int handle)
+{
+    if (QTimer* timer = m_timers.take(handle)) {
+        timer->stop();
+        // A callback may stop its own timer while QTimer is still emitting.
+        timer->deleteLater();
+    }
+}
+
+unsigned QtSystemServices::GetDoubleClickTime()
+{
+    return static_cast<unsigned>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+}
+
+QPoint QtSystemServices::GetCursorPos() { return QCursor::pos(); }
+
+bool QtSystemServices::IsLeftButtonDown()
+{
+    return QGuiApplication::mouseButtons().testFlag(Qt::LeftButton);
+}
+
+QWidget* QtSystemServices::GetFocus() { return QApplication::focusWidget(); }
+
+bool QtSystemServices::EmptyClipboard()
+{
+    QGuiApplication::clipboard()->clear();
+    return true;
+}
+
+QString QtSystemServices::ClipboardText() { return QGuiApplication::clipboard()->text(); }
+
+void QtSystemServices::Beep(unsigned, unsigned) {}
+
+int QtSystemServices::OpenAddress(const QString& address)
+{
+    return QDesktopServices::openUrl(QUrl(address)) ? 33 : 31;
+}
+
+void QtSystemServices::MessageBox(QWidget* owner, const QString& text, const QString& caption,
+                                  MessageIcon icon)
+{
+    QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning
+                                                     : QMessageBox::Information,
+                    caption, text, QMessageBox::Ok);
+    ModalOwner disabled(owner, &box);
+    box.exec();
+}

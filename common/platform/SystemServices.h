@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+class QWidget;
+
+// Everything the windows ask of the system that depends on time or on the
+// outside world. The program installs the Qt implementation; tests install a
+// fake that they drive by hand, so no test ever sleeps.
+class SystemServices {
+public:
+    enum class MessageIcon { Information, Exclamation };
+
+    virtual ~SystemServices() = default;
+
+    // Milliseconds since an arbitrary start, wrapping at 2^32.
+    virtual std::uint32_t GetTickCount() = 0;
+    // A repeating timer; the callback runs on the user-interface thread until
+    // StopTimer. Handles are positive and never reused.
+    virtual int StartTimer(unsigned periodMs, std::function<void()> onTick) = 0;
+    virtual void StopTimer(int handle) = 0;
+
+    virtual unsigned GetDoubleClickTime() = 0;
+    virtual QPoint GetCursorPos() = 0;
+    virtual bool IsLeftButtonDown() = 0;
+    // The widget of this program that has the keyboard focus; null while
+    // another program is active.
+    virtual QWidget* GetFocus() = 0;
+
+    // False when the clipboard could not be emptied.
+    virtual bool EmptyClipboard() = 0;
+    // The clipboard's text up to its first NUL, or empty. Never blocks the
+    // caller, whoever owns the clipboard.
+    virtual QString ClipboardText() = 0;
+
+    // A short tone; returns at once and stays silent without an audio device.
+    virtual void Beep(unsigned hz, unsigned ms) = 0;
+    // Opens a web address in the user's browser: above 32 on success,
+    // otherwise one of the classic shell error codes.
+    virtual int OpenAddress(const QString& address) = 0;
+    // A modal message box with an OK button, owned by `owner`, which is
+    // disabled while the box is open.
+    virtual void MessageBox(QWidget* owner, const QString& text, const QString& caption,
+                            MessageIcon icon) = 0;
+};
+
+SystemServices& systemServices();
+// Replaces the services for the rest of the process (or until the next call);
+// the caller keeps ownership. Passing null restores the Qt implementation.
+void installSystemServices(SystemServices* services);

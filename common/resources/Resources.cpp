@@ -1,0 +1,143 @@
+#include "common/resources/Resources.h"
+
+#include <QFile>
+#include <QSet>
+
+// The resources are compiled into the static core library; nothing would pull
+// their registration into the program unless it is referenced.
+static void registerCompiledResources()
+{
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(kestrin);
+        return true;
+    }();
+    Q_UNUSED(registered);
+}
+
+namespace {
+
+QSet<QString> g_hidden;
+
+QString key(const QString& kind, int id) { return kind + QLatin1Char('/') + QString::number(id); }
+
+bool isHidden(const QString& kind, int id) { return g_hidden.contains(key(kind, id)); }
+
+QByteArray readFile(const QString& path)
+{
+    registerCompiledResources();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+QByteArray readBaseLayout(const QString& name)
+{
+    return readFile(QStringLiteral(":/res/layouts/%1.json").arg(name));
+}
+
+struct StringEntry {
+    int id;
+    const char* text;
+};
+
+// String table: the About item that the launcher adds to its window menu.
+constexpr StringEntry kStrings[] = {
+    {101, "&About Vellumark Kestrin..."},
+};
+
+} // namespace
+
+namespace Resources {
+
+std::optional<QByteArray> LoadText(int id)
+{
+    registerCompiledResources();
+    if (isHidden("text", id))
+        return std::nullopt;
+    QFile file(QStringLiteral(":/res/texts/%1.txt").arg(id));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+QString LoadTextString(int id)
+{
+    const auto bytes = LoadText(id);
+    return bytes ? QString::fromLatin1(*bytes) : QString();
+}
+
+QPixmap LoadBitmap(int id)
+{
+    registerCompiledResources();
+    if (isHidden("bitmap", id))
+        return {};
+    return QPixmap(QStringLiteral(":/res/bitmaps/%1.png").arg(id));
+}
+
+QIcon LoadIcon(int id)
+{
+    registerCompiledResources();
+    if (isHidden("icon", id))
+        return {};
+    QIcon icon;
+    for (const QString& path : {QStringLiteral(":/res/icons/%1.png").arg(id),
+                                QStringLiteral(":/res/icons/%1-16.png").arg(id)}) {
+        if (QFile::exists(path))
+            icon.addFile(path);
+    }
+    return icon;
+}
+
+std::optional<QCursor> LoadCursor(int id)
+{
+    registerCompiledResources();
+    // The hot spot is part of the cursor resource, as it would be in a cursor
+    // file: the tip of the pointing finger.
+    constexpr struct {
+        int id;
+        QPoint hotSpot;
+    } kCursors[] = {{147, {8, 2}}};
+    if (isHidden("cursor", id))
+        return std::nullopt;
+    for (const auto& cursor : kCursors) {
+        if (cursor.id != id)
+            continue;
+        const QPixmap image(QStringLiteral(":/res/cursors/%1.png").arg(id));
+        if (image.isNull())
+            return std::nullopt;
+        return QCursor(image, cursor.hotSpot.x(), cursor.hotSpot.y());
+    }
+    return std::nullopt;
+}
+
+QString LoadString(int id)
+{
+    if (isHidden("string", id))
+        return {};
+    for (const StringEntry& entry : kStrings) {
+        if (entry.id == id)
+            return QString::fromLatin1(entry.text);
+    }
+    return {};
+}
+
+std::optional<DialogTemplate> LoadLayout(int id)
+{
+    if (isHidden("layout", id))
+        return std::nullopt;
+    const QByteArray json = readBaseLayout(QString::number(id));
+    if (json.isEmpty())
+        return std::nullopt;
+    return parseDialogTemplate(json, &readBaseLayout);
+}
+
+void SetHiddenForTesting(const QString& kind, int id, bool hidden)
+{
+    if (hidden)
+        g_hidden.insert(key(kind, id));
+    else
+        g_hidden.remove(key(kind, id));
+}
+
+} // namespace Resources

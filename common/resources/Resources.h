@@ -1,0 +1,34 @@
+#pragma once
+
+#include "common/platform/DialogTemplate.h"
+
+#include <QByteArray>
+#include <QCursor>
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+#include <optional>
+
+// The program's built-in resources, addressed by numeric id. Everything is
+// compiled in; nothing is read from the user's disk.
+namespace Resources {
+
+// A long text: exactly the resource's bytes, or nothing when it is missing.
+std::optional<QByteArray> LoadText(int id);
+// The same text as the windows show it (the bytes are plain 8-bit text).
+QString LoadTextString(int id);
+// Null when missing.
+QPixmap LoadBitmap(int id);
+// All sizes of an icon; null when missing.
+QIcon LoadIcon(int id);
+// The cursor with its hot spot; nullopt when missing.
+std::optional<QCursor> LoadCursor(int id);
+// Empty when missing.
+QString LoadString(int id);
+std::optional<DialogTemplate> LoadLayout(int id);
+
+// Tests hide a resource to check that its absence is taken calmly.
+void SetHiddenForTesting(const QString& kind, int id, bool hidden);
+
+} // namespace Resources

@@ -1,0 +1,66 @@
+#include "tests/support/FakeSystemServices.h"
+
+#include <QApplication>
+
+FakeSystemServices::FakeSystemServices() { installSystemServices(this); }
+
+FakeSystemServices::~FakeSystemServices() { installSystemServices(nullptr); }
+
+int FakeSystemServices::StartTimer(unsigned periodMs, std::function<void()> onTick)
+{
+    const int handle = ++m_lastHandle;
+    m_timers.insert(handle, Timer{periodMs, m_elapsed + periodMs, std::move(onTick)});
+    return handle;
+}
+
+void FakeSystemServices::advance(unsigned ms)
+{
+    const std::uint64_t end = m_elapsed + ms;
+    for (;;) {
+        // The earliest due timer; among equals the one started first.
+        int next = 0;
+        std::uint64_t due = end + 1;
+        for (auto it = m_timers.cbegin(); it != m_timers.cend(); ++it) {
+            if (it->due < due) {
+                due = it->due;
+                next = it.key();
+            }
+        }
+        if (next == 0)
+            break;
+        now += static_cast<std::uint32_t>(due - m_elapsed);
+        m_elapsed = due;
+        Timer& timer = m_timers[next];
+        timer.due += std::max(1u, timer.period);
+        const auto onTick = timer.onTick; // the tick may stop its own timer
+        onTick();
+    }
+    now += static_cast<std::uint32_t>(end - m_elapsed);
+    m_elapsed = end;
+}
+
+QWidget* FakeSystemServices::GetFocus()
+{
+    return focus ? focus->data() : QApplication::focusWidget();
+}
+
+bool FakeSystemServices::EmptyClipboard()
+{
+    if (clipboardBusy)
+        return false;
+    clipboardText.clear();
+    ++clipboardEmptied;
+    return true;
+}
+
+int FakeSystemServices::OpenAddress(const QString& address)
+{
+    openedAddresses << address;
+    return openResult;
+}
+
+void FakeSystemServices::MessageBox(QWidget* owner, const QString& text, const QString& caption,
+                                    MessageIcon icon)
+{
+    messageBoxes.append({owner, text, caption, icon});
+}

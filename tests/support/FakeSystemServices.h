@@ -1,0 +1,75 @@
+#pragma once
+
+#include "common/platform/SystemServices.h"
+
+#include <QList>
+#include <QMap>
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+
+#include <optional>
+
+// Services under the test's control. Time stands still until advance(), which
+// fires the due timers in order, each at its own moment; nothing sleeps.
+// Installs itself for its lifetime.
+class FakeSystemServices final : public SystemServices {
+public:
+    FakeSystemServices();
+    ~FakeSystemServices() override;
+
+    void advance(unsigned ms);
+    int runningTimerCount() const { return static_cast<int>(m_timers.size()); }
+
+    std::uint32_t GetTickCount() override { return now; }
+    int StartTimer(unsigned periodMs, std::function<void()> onTick) override;
+    void StopTimer(int handle) override { m_timers.remove(handle); }
+    unsigned GetDoubleClickTime() override { return doubleClickTime; }
+    QPoint GetCursorPos() override { return cursorPos; }
+    bool IsLeftButtonDown() override { return leftButtonDown; }
+    QWidget* GetFocus() override;
+    bool EmptyClipboard() override;
+    QString ClipboardText() override { return clipboardText; }
+    void Beep(unsigned hz, unsigned ms) override { beeps.append({hz, ms, now}); }
+    int OpenAddress(const QString& address) override;
+    void MessageBox(QWidget* owner, const QString& text, const QString& caption,
+                    MessageIcon icon) override;
+
+    std::uint32_t now = 0;
+    unsigned doubleClickTime = 500;
+    QPoint cursorPos;
+    bool leftButtonDown = false;
+    // When set, GetFocus() answers this instead of Qt's focus widget; a null
+    // pointer stands for another program being active.
+    std::optional<QPointer<QWidget>> focus;
+    QString clipboardText;
+    bool clipboardBusy = false; // another program holds the clipboard
+    int clipboardEmptied = 0;
+    int openResult = 33;
+    QStringList openedAddresses;
+
+    struct Tone {
+        unsigned hz;
+        unsigned ms;
+        std::uint32_t at;
+    };
+    QList<Tone> beeps;
+
+    struct Message {
+        QPointer<QWidget> owner;
+        QString text;
+        QString caption;
+        MessageIcon icon;
+    };
+    QList<Message> messageBoxes;
+
+private:
+    struct Timer {
+        unsigned period;
+        std::uint64_t due;
+        std::function<void()> onTick;
+    };
+    QMap<int, Timer> m_timers;
+    int m_lastHandle = 0;
+    std::uint64_t m_elapsed = 0; // does not wrap, unlike `now`
+};

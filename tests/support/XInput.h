@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// Real input through the X server (XTest), so that Qt's double-click
+// recognition, grabs, focus and the clipboard behave as for a user.
+namespace XInput {
+
+void moveTo(const QPoint& global);
+void press(int button = 1);
+void release(int button = 1);
+void click(const QPoint& global, int button = 1);
+// A key combination such as "ctrl+c", "Escape" or "shift+F10" (X keysym names).
+void keys(const QString& combination);
+
+// Centre of a widget in screen coordinates.
+QPoint centreOf(const QWidget* widget);
+
+// Processes events until `condition` holds or `timeoutMs` passes.
+bool waitFor(const std::function<bool()>& condition, int timeoutMs = 5000);
+// Lets the X server and Qt settle: waits until a round trip through the
+// server has been handled and the event queue is empty.
+void settle();
+
+} // namespace XInput

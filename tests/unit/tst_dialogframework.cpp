@@ -1,0 +1,162 @@
+#include "common/platform/CDialog.h"
+#include "common/platform/DialogTemplate.h"
+#include "common/platform/ModalOwner.h"
+#include "tests/support/FakeSystemServices.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTest>
+#include <QTimer>
+
+class TestDialog : public CDialog {
+public:
+    using CDialog::CDialog;
+    QList<int> ticks;
+    QString text;
+
+protected:
+    void OnTimer(int id) override { ticks << id; }
+    void DoDataExchange(CDataExchange& dx) override { DDX_Text(dx, 1009, text); }
+};
+
+class TestDialogFramework : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void dialogUnits_data();
+    void dialogUnits();
+    void mulDivRoundsHalfAwayFromZero();
+    void pushSetsTextOnlyWhenDifferentOrLong_data();
+    void pushSetsTextOnlyWhenDifferentOrLong();
+    void timersById();
+    void missingLayoutEndsModalRunAtOnce();
+    void modalRunDisablesAndRestoresOwner();
+    void editsKeepCrLfLineEnds();
+};
+
+void TestDialogFramework::dialogUnits_data()
+{
+    QTest::addColumn<int>("cx");
+    QTest::addColumn<int>("cy");
+    QTest::addColumn<QRect>("dlu");
+    QTest::addColumn<QRect>("pixels");
+    QTest::newRow("reference font") << 6 << 13 << QRect(7, 7, 177, 44) << QRect(11, 11, 265, 72);
+    QTest::newRow("whole window") << 6 << 13 << QRect(0, 0, 520, 305) << QRect(0, 0, 780, 496);
+    QTest::newRow("larger font") << 8 << 16 << QRect(0, 0, 275, 199) << QRect(0, 0, 550, 398);
+    QTest::newRow("edges meet") << 7 << 15 << QRect(1, 1, 1, 1) << QRect(2, 2, 2, 2);
+}
+
+void TestDialogFramework::dialogUnits()
+{
+    QFETCH(int, cx);
+    QFETCH(int, cy);
+    QFETCH(QRect, dlu);
+    QFETCH(QRect, pixels);
+    QCOMPARE((DialogUnits{cx, cy}.toPixels(dlu)), pixels);
+}
+
+void TestDialogFramework::mulDivRoundsHalfAwayFromZero()
+{
+    QCOMPARE(mulDiv(205, 6, 4), 308);
+    QCOMPARE(mulDiv(76, 13, 8), 124);
+    QCOMPARE(mulDiv(-5, 3, 2), -8);
+    QCOMPARE(mulDiv(4, 3, 4), 3);
+}
+
+void TestDialogFramework::pushSetsTextOnlyWhenDifferentOrLong_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<bool>("resetsScroll");
+    QTest::newRow("255 characters, unchanged") << 255 << false;
+    QTest::newRow("256 characters, unchanged") << 256 << true;
+}
+
+void TestDialogFramework::pushSetsTextOnlyWhenDifferentOrLong()
+{
+    QFETCH(int, length);
+    QFETCH(bool, resetsScroll);
+    FakeSystemServices services;
+    TestDialog dialog(103);
+    QVERIFY(dialog.Create());
+    auto* box = qobject_cast<QPlainTextEdit*>(dialog.GetDlgItem(1009));
+    QVERIFY(box);
+    dialog.text = QString(length, 'x');
+    dialog.UpdateData(false);
+    // Move the caret: a push that really sets the text puts it back at 0.
+    QTextCursor cursor = box->textCursor();
+    cursor.setPosition(10);
+    box->setTextCursor(cursor);
+    dialog.UpdateData(false);
+    QCOMPARE(box->textCursor().position() == 0, resetsScroll);
+    dialog.text = "changed";
+    dialog.UpdateData(false);
+    QCOMPARE(box->toPlainText(), QString("changed"));
+}
+
+void TestDialogFramework::timersById()
+{
+    FakeSystemServices services;
+    TestDialog dialog(103);
+    QVERIFY(dialog.Create());
+    QCOMPARE(dialog.SetTimer(7, 100), 7);
+    services.advance(250);
+    QCOMPARE(dialog.ticks, (QList<int>{7, 7}));
+    // A second start of the same id restarts its period.
+    dialog.SetTimer(7, 100);
+    services.advance(90);
+    QCOMPARE(dialog.ticks.size(), 2);
+    services.advance(10);
+    QCOMPARE(dialog.ticks.size(), 3);
+    QCOMPARE(services.runningTimerCount(), 1);
+    dialog.KillTimer(7);
+    dialog.KillTimer(7);
+    dialog.KillTimer(99);
+    services.advance(1000);
+    QCOMPARE(dialog.ticks.size(), 3);
+    QCOMPARE(services.runningTimerCount(), 0);
+    // A window's timers end with it.
+    {
+        TestDialog other(103);
+        QVERIFY(other.Create());
+        other.SetTimer(1, 10);
+        QCOMPARE(services.runningTimerCount(), 1);
+    }
+    QCOMPARE(services.runningTimerCount(), 0);
+}
+
+void TestDialogFramework::missingLayoutEndsModalRunAtOnce()
+{
+    CDialog dialog(4242);
+    QCOMPARE(dialog.DoModal(), -1);
+}
+
+void TestDialogFramework::modalRunDisablesAndRestoresOwner()
+{
+    CDialog owner(102);
+    QVERIFY(owner.Create());
+    ModalOwner::setMainWindow(&owner);
+    CDialog modal(100);
+    bool ownerEnabledDuringRun = true;
+    QTimer::singleShot(0, &modal, [&] {
+        ownerEnabledDuringRun = owner.isEnabled();
+        modal.EndDialog(CDialog::IDOK);
+    });
+    QCOMPARE(modal.DoModal(), CDialog::IDOK);
+    QVERIFY(!ownerEnabledDuringRun);
+    QVERIFY(owner.isEnabled());
+    ModalOwner::setMainWindow(nullptr);
+}
+
+void TestDialogFramework::editsKeepCrLfLineEnds()
+{
+    CDialog dialog(103);
+    QVERIFY(dialog.Create());
+    dialog.SetDlgItemText(1009, "one\r\n\r\ntwo");
+    auto* box = qobject_cast<QPlainTextEdit*>(dialog.GetDlgItem(1009));
+    QCOMPARE(box->document()->blockCount(), 3);
+    QCOMPARE(box->document()->findBlockByNumber(1).text(), QString());
+    QCOMPARE(dialog.GetDlgItemText(1009), QString("one\r\n\r\ntwo"));
+}
+
+QTEST_MAIN(TestDialogFramework)
+#include "tst_dialogframework.moc"
