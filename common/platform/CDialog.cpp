@@ -17,6 +17,8 @@
 
 namespace {
 
+constexpr int kOneLineDlu = 10;
+
 // Multi-line edit boxes hold their text with CR LF line ends, as the texts
 // and messages are written; Qt's editors work with LF.
 QString toEditorText(const QString& text) { return QString(text).replace("\r\n", "\n"); }
@@ -135,7 +137,9 @@ QWidget* CDialog::createControl(const ControlTemplate& c)
     } else if (c.kind == "label") {
         auto* label = new QLabel(c.text, this);
         label->setTextFormat(Qt::PlainText);
-        label->setWordWrap(true);
+        // Texts of one line keep to one line even where the desktop's font
+        // runs wider than the layout allowed for.
+        label->setWordWrap(c.rect.height() > kOneLineDlu);
         Qt::Alignment align = Qt::AlignTop;
         align |= c.hasStyle("center") ? Qt::AlignHCenter
                  : c.hasStyle("right") ? Qt::AlignRight
@@ -155,10 +159,18 @@ QWidget* CDialog::createControl(const ControlTemplate& c)
         return nullptr;
     }
 
-    if (sizedByContent)
-        widget->move(rect.topLeft());
-    else
+    if (sizedByContent) {
+        // Pictures keep their pixel size; centred in the space the layout
+        // gives them, they stay balanced whatever the font does to that space.
+        QRect placed(QPoint(0, 0), widget->size());
+        placed.moveCenter(rect.center());
+        widget->move(placed.topLeft());
+    } else if (auto* label = qobject_cast<QLabel*>(widget); label && !label->wordWrap()) {
+        widget->setGeometry(rect.adjusted(0, 0, std::max(0, label->sizeHint().width() - rect.width()),
+                                          0));
+    } else {
         widget->setGeometry(rect);
+    }
     if (c.id >= 0)
         widget->setProperty("controlId", c.id);
     widget->setObjectName(c.id >= 0 ? QStringLiteral("control%1").arg(c.id) : c.kind);
