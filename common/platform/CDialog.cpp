@@ -4,6 +4,7 @@
 #include "common/platform/SystemServices.h"
 #include "common/resources/Resources.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
@@ -266,9 +267,14 @@ QString CDialog::GetDlgItemText(int id) const
 void CDialog::SetDlgItemText(int id, const QString& text)
 {
     QWidget* w = GetDlgItem(id);
-    if (auto* edit = qobject_cast<QPlainTextEdit*>(w))
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(w)) {
+        const QString before = edit->toPlainText();
         edit->setPlainText(toEditorText(text));
-    else if (auto* label = qobject_cast<QLabel*>(w))
+        // Replacing a box's text is how the windows report; a screen reader
+        // user hears it only when the change is announced.
+        QAccessibleTextUpdateEvent changed(edit, 0, before, edit->toPlainText());
+        QAccessible::updateAccessibility(&changed);
+    } else if (auto* label = qobject_cast<QLabel*>(w))
         label->setText(text);
     else if (auto* button = qobject_cast<QAbstractButton*>(w))
         button->setText(text);
