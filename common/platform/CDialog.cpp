@@ -15,6 +15,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
+#include <QTimer>
 
 namespace {
 
@@ -91,6 +93,11 @@ bool CDialog::build()
     if (layout->hasStyle("sysmenu")) {
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
         m_systemMenu.emplace();
+        // A shortcut rather than a key handler: a focused push button would
+        // otherwise take the Space of Alt+Space as a click.
+        auto* openMenu = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
+        connect(openMenu, &QShortcut::activated, this,
+                [this] { PopupSystemMenu(mapToGlobal(QPoint(0, 0)), true); });
     }
     setWindowFlags(flags);
     setWindowTitle(layout->title);
@@ -318,17 +325,22 @@ void CDialog::EndDialog(int result)
 
 CSystemMenu* CDialog::GetSystemMenu() { return m_systemMenu ? &*m_systemMenu : nullptr; }
 
-void CDialog::PopupSystemMenu(const QPoint& globalPos)
+void CDialog::PopupSystemMenu(const QPoint& globalPos, bool fromKeyboard)
 {
     if (!m_systemMenu || !isEnabled())
         return;
     QMenu menu(this);
+    menu.setAccessibleName(tr("Window menu"));
     for (const CSystemMenu::Item& item : m_systemMenu->items()) {
         if (item.separator)
             menu.addSeparator();
         else
             menu.addAction(item.text)->setData(item.id);
     }
+    // Opened from the keyboard, the menu starts on its first item, so that
+    // arrows and Enter work at once.
+    if (fromKeyboard && !menu.actions().isEmpty())
+        QTimer::singleShot(0, &menu, [&menu] { menu.setActiveAction(menu.actions().first()); });
     if (QAction* chosen = menu.exec(globalPos))
         OnSysCommand(chosen->data().toUInt());
 }
@@ -392,9 +404,9 @@ void CDialog::keyPressEvent(QKeyEvent* event)
             return;
         }
         break;
-    case Qt::Key_Space:
-        if (mods == Qt::AltModifier && m_systemMenu) {
-            PopupSystemMenu(mapToGlobal(QPoint(0, 0)));
+    case Qt::Key_F10:
+        if (mods == Qt::ShiftModifier && m_systemMenu) {
+            PopupSystemMenu(mapToGlobal(QPoint(0, 0)), true);
             return;
         }
         break;
@@ -419,7 +431,7 @@ void CDialog::contextMenuEvent(QContextMenuEvent* event)
         }
         PopupSystemMenu(event->globalPos());
     } else {
-        PopupSystemMenu(mapToGlobal(QPoint(0, 0)));
+        PopupSystemMenu(mapToGlobal(QPoint(0, 0)), true);
     }
 }
 

@@ -67,7 +67,7 @@ public:
 
     // Null for windows without a window menu.
     CSystemMenu* GetSystemMenu();
-    void PopupSystemMenu(const QPoint& globalPos);
+    void PopupSystemMenu(const QPoint& globalPos, bool fromKeyboard = false);
 
     const DialogUnits& dialogUnits() const { return m_units; }
     int layoutId() const { return m_layoutId; }
