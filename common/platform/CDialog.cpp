@@ -1,5 +1,6 @@
 #include "common/platform/CDialog.h"
 
+#include "common/platform/CTreeCtrl.h"
 #include "common/platform/ModalOwner.h"
 #include "common/platform/SystemServices.h"
 #include "common/resources/Resources.h"
@@ -160,6 +161,8 @@ QWidget* CDialog::createControl(const ControlTemplate& c)
     } else if (c.kind == "icon") {
         widget = createPicture(c, Resources::LoadIcon(c.resource).pixmap(32, 32), this);
         sizedByContent = !qobject_cast<QLabel*>(widget)->pixmap().isNull();
+    } else if (c.kind == "tree") {
+        widget = new CTreeCtrl(this);
     } else if (c.kind == "group") {
         widget = new QGroupBox(c.text, this);
         widget->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -1,48 +1,282 @@
 #include "tutorials/drag_drop/CDragDropTutorialDlg.h"
 
+#include "common/platform/CWinApp.h"
+#include "common/platform/SystemServices.h"
 #include "common/resources/Resources.h"
 
 #include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QWindow>
+
+using namespace DragDrop;
 
 namespace {
-const char kStartPrompt[] = "Please start at Step 1 by placing the mouse over the tree item "
-                            "labeled \"Click and Drag Me\".";
-}
+
+const QColor kTransparent(255, 0, 255);
+constexpr int kFolderImage = 0;
+constexpr int kFileImage = 1;
+
+} // namespace
 
 CDragDropTutorialDlg::CDragDropTutorialDlg(QWidget* owner) : CDialog(kLayoutId, owner) {}
+
+CDragDropTutorialDlg::~CDragDropTutorialDlg() { AbandonDrag(); }
 
 void CDragDropTutorialDlg::DoDataExchange(CDataExchange& dx)
 {
     DDX_Control(dx, TutorialStatus::kRuleId, m_rule);
+    DDX_Control(dx, kTreeId, m_tree);
     DDX_Text(dx, TutorialStatus::kStatusBoxId, m_statusText);
     DDX_Text(dx, 1006, m_overviewText);
+}
+
+bool CDragDropTutorialDlg::PreTranslateMessage(QObject*, QEvent* event)
+{
+    // A double click's second press is a press too: in the finished state it
+    // must not open a folder either.
+    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
+        return false;
+    if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton || !m_tree)
+        return false;
+    unsigned flags = 0;
+    const HTREEITEM item = HitTestTree(systemServices().GetCursorPos(), &flags);
+    const PressAnswer answer = onLeftPress(m_step, item != 0 && item == m_practiceItem, item != 0);
+    m_step = answer.transition.next;
+    if (answer.transition.shown == Message::StartOverBox) {
+        systemServices().MessageBox(this, messageText(Message::StartOverBox), CWinApp::title(),
+                                    SystemServices::MessageIcon::Exclamation);
+    } else {
+        Report(answer.transition.shown);
+    }
+    return answer.consumed;
 }
 
 bool CDragDropTutorialDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    if (!m_tree)
+        return true;
+    connect(m_tree, &CTreeCtrl::beginDrag, this, &CDragDropTutorialDlg::OnBeginDrag);
+    connect(m_tree, &CTreeCtrl::clicked, this, &CDragDropTutorialDlg::OnTreeClick);
+    if (auto* startOver = qobject_cast<QPushButton*>(GetDlgItem(kStartOverId)))
+        connect(startOver, &QPushButton::clicked, this, &CDragDropTutorialDlg::OnStartOver);
+
     m_overviewText = Resources::LoadTextString(kOverviewTextId);
+    m_dragging = false;
+    m_dragItem = 0;
+    m_dropTarget = 0;
+    m_dragImage.reset();
+    m_treeImages.LoadBitmap(kTreeImagesId, 16, kTransparent);
+    m_tree->SetImageList(m_treeImages);
+    BuildPracticeTree();
     ResetSteps();
-    m_statusText = QString::fromLatin1(kStartPrompt);
+    m_statusText = messageText(Message::StartPrompt);
     UpdateData(false);
     return true;
 }
 
+void CDragDropTutorialDlg::BuildPracticeTree()
+{
+    m_tree->DeleteAllItems();
+    const HTREEITEM source = m_tree->InsertItem("Source Folder", kFolderImage, kFolderImage);
+    m_practiceItem = m_tree->InsertItem(kPracticeLabel, kFileImage, kFileImage, source);
+    m_tree->InsertItem("Another File", kFileImage, kFileImage, source);
+    m_tree->Expand(source);
+    m_tree->InsertItem("Just Another Folder", kFolderImage, kFolderImage);
+    m_tree->InsertItem(kDestinationLabel, kFolderImage, kFolderImage);
+    m_tree->InsertItem("Yet Another Folder", kFolderImage, kFolderImage);
+}
+
 void CDragDropTutorialDlg::ResetSteps()
 {
-    m_step = 0;
-    m_status.Report(QString::fromLatin1(kStartPrompt), true);
+    StopHoverTimer();
+    m_step = AwaitHover;
+    m_hoverTimerId = SetTimer(kHoverTimer, kHoverPeriodMs);
+    Report(Message::StartPrompt);
     // Hiding the rule straight after the report's flash began leaves one
     // showing of the rule, from 500 to 750 ms.
     m_status.ShowRule(false);
 }
 
-void CDragDropTutorialDlg::OnCancel()
+void CDragDropTutorialDlg::StopHoverTimer()
 {
     if (m_hoverTimerId != -1)
         KillTimer(m_hoverTimerId);
     m_hoverTimerId = -1;
+}
+
+void CDragDropTutorialDlg::Report(Message message)
+{
+    if (message != Message::None)
+        m_status.Report(messageText(message), true);
+}
+
+HTREEITEM CDragDropTutorialDlg::HitTestTree(const QPoint& screenPoint, unsigned* flags) const
+{
+    return m_tree->HitTest(m_tree->ScreenToClient(screenPoint), flags);
+}
+
+void CDragDropTutorialDlg::OnTimer(int id)
+{
+    if (id == m_hoverTimerId) {
+        unsigned flags = 0;
+        const HTREEITEM item = HitTestTree(systemServices().GetCursorPos(), &flags);
+        const bool onPractice = item != 0 && item == m_practiceItem && (flags & TVHT_ONITEM);
+        const Transition t = onHoverTick(m_step, onPractice);
+        m_step = t.next;
+        Report(t.shown);
+        return;
+    }
+    m_status.OnTimer(id);
+}
+
+void CDragDropTutorialDlg::OnTreeClick()
+{
+    const HTREEITEM item = HitTestTree(systemServices().GetCursorPos(), nullptr);
+    const Transition t = onTreeClick(m_step, item != 0 && item == m_practiceItem);
+    m_step = t.next;
+    Report(t.shown);
+}
+
+void CDragDropTutorialDlg::OnStartOver()
+{
+    AbandonDrag();
+    BuildPracticeTree();
+    ResetSteps();
+}
+
+void CDragDropTutorialDlg::OnCancel()
+{
+    AbandonDrag();
+    StopHoverTimer();
     CDialog::OnCancel();
 }
 
-void CDragDropTutorialDlg::OnTimer(int id) { m_status.OnTimer(id); }
+void CDragDropTutorialDlg::OnBeginDrag(HTREEITEM item, const QPoint&)
+{
+    if (m_tree->GetParentItem(item) == 0)
+        return; // folders stay where they are
+    m_dragging = true;
+    if (m_tree->GetSelectedItem() != item)
+        m_tree->SelectItem(item);
+    m_dragItem = item;
+    m_dropTarget = 0;
+    m_dragImage = m_tree->CreateDragImage(item);
+    if (m_dragImage && CImageList::BeginDrag(*m_dragImage, 0, QPoint(0, 0))) {
+        // Shown at the cursor, which is already the drag distance away from
+        // where the button went down, so the image never jumps.
+        CImageList::DragEnter(systemServices().GetCursorPos());
+    }
+    grabMouse();
+    const Transition t = onBeginDrag(m_tree->GetItemText(item));
+    m_step = t.next;
+    Report(t.shown);
+}
+
+void CDragDropTutorialDlg::mouseMoveEvent(QMouseEvent* event)
+{
+    OnMouseMove(event->globalPosition().toPoint());
+}
+
+void CDragDropTutorialDlg::OnMouseMove(const QPoint& screenPoint)
+{
+    if (!m_dragging)
+        return;
+    unsigned flags = 0;
+    const HTREEITEM item = HitTestTree(screenPoint, &flags);
+    CImageList::DragMove(screenPoint);
+    if (item == 0 || !(flags & TVHT_ONITEM))
+        return;
+    CImageList::DragShowNolock(false);
+    m_tree->SelectDropTarget(item == m_dragItem ? 0 : item);
+    m_dropTarget = item;
+    CImageList::DragShowNolock(true);
+}
+
+void CDragDropTutorialDlg::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        OnLButtonUp(event->globalPosition().toPoint());
+}
+
+void CDragDropTutorialDlg::EndDragFeedback()
+{
+    m_dragging = false;
+    CImageList::DragLeave();
+    CImageList::EndDrag();
+    if (QWidget::mouseGrabber() == this)
+        releaseMouse();
+}
+
+void CDragDropTutorialDlg::OnLButtonUp(const QPoint& screenPoint)
+{
+    if (!m_dragging)
+        return;
+    StopHoverTimer();
+    EndDragFeedback();
+    unsigned flags = 0;
+    const HTREEITEM under = HitTestTree(screenPoint, &flags);
+    const TreeView view{[this](quint64 i) { return m_tree->GetParentItem(i); },
+                        [this](quint64 i) { return m_tree->GetItemText(i); }};
+    const DropDecision decision =
+        judgeDrop(m_step, m_dragItem, m_dropTarget, (flags & TVHT_ONITEM) ? under : 0, view);
+    m_dragImage.reset();
+    if (decision.outcome == DropOutcome::Ignored)
+        return; // the wrong item: its highlight and message stay until Start Over
+    m_step = Finished;
+    m_tree->SelectDropTarget(0);
+    if (decision.folder != 0 && m_tree->ItemExists(m_dragItem)) {
+        m_tree->Expand(decision.folder);
+        const HTREEITEM moved =
+            m_tree->InsertItem(kPracticeLabel, kFileImage, kFileImage, decision.folder);
+        m_tree->DeleteItem(m_dragItem);
+        m_tree->SelectItem(moved);
+    }
+    Report(messageFor(decision.outcome));
+}
+
+void CDragDropTutorialDlg::AbandonDrag()
+{
+    if (!m_dragging)
+        return;
+    StopHoverTimer();
+    EndDragFeedback();
+    m_dragImage.reset();
+    if (m_step != Finished && m_tree) {
+        m_step = Finished;
+        m_tree->SelectDropTarget(0);
+    }
+}
+
+bool CDragDropTutorialDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == windowHandle() && PreTranslateMessage(watched, event))
+        return true;
+    return CDialog::eventFilter(watched, event);
+}
+
+void CDragDropTutorialDlg::showEvent(QShowEvent* event)
+{
+    // Every press to the window or any of its controls comes through the
+    // window first.
+    if (QWindow* window = windowHandle()) {
+        window->removeEventFilter(this);
+        window->installEventFilter(this);
+    }
+    CDialog::showEvent(event);
+}
+
+void CDragDropTutorialDlg::hideEvent(QHideEvent* event)
+{
+    AbandonDrag();
+    CDialog::hideEvent(event);
+}
+
+void CDragDropTutorialDlg::changeEvent(QEvent* event)
+{
+    // Another window taking over ends the drag; its release will never come.
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        AbandonDrag();
+    CDialog::changeEvent(event);
+}

@@ -2,6 +2,11 @@
 
 #include "common/TutorialStatus.h"
 #include "common/platform/CDialog.h"
+#include "common/platform/CImageList.h"
+#include "common/platform/CTreeCtrl.h"
+#include "tutorials/drag_drop/DragDropSteps.h"
+
+#include <memory>
 
 class QLabel;
 
@@ -10,22 +15,63 @@ class CDragDropTutorialDlg : public CDialog {
 public:
     static constexpr int kLayoutId = 161;
     static constexpr int kOverviewTextId = 166;
+    static constexpr int kTreeId = 1016;
+    static constexpr int kStartOverId = 1010;
+    static constexpr int kTreeImagesId = 163;
+    static constexpr int kHoverTimer = 1;
+    static constexpr unsigned kHoverPeriodMs = 100;
 
     explicit CDragDropTutorialDlg(QWidget* owner = nullptr);
+    ~CDragDropTutorialDlg() override;
+
+    int step() const { return m_step; }
+    bool isDragging() const { return m_dragging; }
+    HTREEITEM practiceItem() const { return m_practiceItem; }
 
 protected:
     void DoDataExchange(CDataExchange& dx) override;
+    // Sees every left press to the window or its controls before they do.
+    bool PreTranslateMessage(QObject* target, QEvent* event);
     bool OnInitDialog() override;
     void OnCancel() override;
     void OnTimer(int id) override;
 
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
 private:
+    void OnBeginDrag(HTREEITEM item, const QPoint& treePoint);
+    void OnMouseMove(const QPoint& screenPoint);
+    void OnLButtonUp(const QPoint& screenPoint);
+    void OnStartOver();
+    void OnTreeClick();
+
+    void BuildPracticeTree();
     void ResetSteps();
+    void StopHoverTimer();
+    HTREEITEM HitTestTree(const QPoint& screenPoint, unsigned* flags) const;
+    void Report(DragDrop::Message message);
+    // Takes the drag image off the screen and releases the mouse.
+    void EndDragFeedback();
+    // Ends a drag that no release will end: the window closes, starts over
+    // or loses the pointer. Nothing is dropped.
+    void AbandonDrag();
 
     QLabel* m_rule = nullptr;
+    CTreeCtrl* m_tree = nullptr;
     QString m_statusText;
     QString m_overviewText;
+    CImageList m_treeImages;
     int m_hoverTimerId = -1;
-    TutorialStatus m_status{*this};
-    int m_step = 0;
+    TutorialStatus m_status{*this}; // holds the flash timer's id
+    int m_step = DragDrop::AwaitHover;
+    bool m_dragging = false;
+    HTREEITEM m_dragItem = 0;
+    HTREEITEM m_dropTarget = 0;
+    HTREEITEM m_practiceItem = 0;
+    std::unique_ptr<CImageList> m_dragImage;
 };

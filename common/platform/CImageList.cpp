@@ -1,0 +1,150 @@
+#include "common/platform/CImageList.h"
+
+#include "common/resources/Resources.h"
+
+#include <QBitmap>
+#include <QPainter>
+#include <QPointer>
+#include <QWidget>
+
+namespace {
+
+// Without a compositor a window cannot be translucent, so the image is made
+// see-through the way classic drag images were: a checkerboard of its pixels
+// is cut out of the window's shape and the screen shows through the holes.
+class DragImageWindow : public QWidget {
+public:
+    explicit DragImageWindow(const QPixmap& image)
+        : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput |
+                               Qt::WindowDoesNotAcceptFocus),
+          m_image(image)
+    {
+        setAttribute(Qt::WA_ShowWithoutActivating);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        const QSize size = image.deviceIndependentSize().toSize();
+        setFixedSize(size);
+        setMask(seeThroughShape(image));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.drawPixmap(0, 0, m_image);
+    }
+
+private:
+    static QRegion seeThroughShape(const QPixmap& image)
+    {
+        const QImage pixels = image.toImage().convertToFormat(QImage::Format_ARGB32);
+        const qreal ratio = image.devicePixelRatio();
+        QBitmap shape(image.deviceIndependentSize().toSize());
+        shape.fill(Qt::color0);
+        QPainter painter(&shape);
+        painter.setPen(Qt::color1);
+        for (int y = 0; y < shape.height(); ++y) {
+            for (int x = (y & 1); x < shape.width(); x += 2) {
+                const QPoint source(qMin(pixels.width() - 1, int(x * ratio)),
+                                    qMin(pixels.height() - 1, int(y * ratio)));
+                if (qAlpha(pixels.pixel(source)) > 0)
+                    painter.drawPoint(x, y);
+            }
+        }
+        painter.end();
+        return QRegion(shape);
+    }
+
+    QPixmap m_image;
+};
+
+struct DragState {
+    QPixmap image;
+    QPoint hotSpot;
+    QPointer<DragImageWindow> window;
+    bool shown = false; // between DragEnter and DragLeave
+};
+
+DragState*& drag()
+{
+    static DragState* state = nullptr;
+    return state;
+}
+
+void place(DragImageWindow* window, const QPoint& screenPos, const QPoint& hotSpot)
+{
+    window->move(screenPos - hotSpot);
+}
+
+} // namespace
+
+bool CImageList::LoadBitmap(int resourceId, int width, const QColor& transparent)
+{
+    m_images.clear();
+    const QPixmap strip = Resources::LoadBitmap(resourceId);
+    if (strip.isNull() || width <= 0)
+        return false;
+    const qreal ratio = strip.devicePixelRatio();
+    const int sourceWidth = qRound(width * ratio);
+    QPixmap keyed = strip;
+    keyed.setMask(strip.createMaskFromColor(transparent, Qt::MaskInColor));
+    for (int x = 0; x + sourceWidth <= keyed.width(); x += sourceWidth)
+        m_images << keyed.copy(x, 0, sourceWidth, keyed.height());
+    return !m_images.isEmpty();
+}
+
+bool CImageList::BeginDrag(const CImageList& list, int image, const QPoint& hotSpot)
+{
+    EndDrag();
+    const QPixmap pixmap = list.GetImage(image);
+    if (pixmap.isNull())
+        return false;
+    drag() = new DragState{pixmap, hotSpot, nullptr, false};
+    return true;
+}
+
+void CImageList::DragEnter(const QPoint& screenPos)
+{
+    DragState* state = drag();
+    if (!state)
+        return;
+    if (!state->window)
+        state->window = new DragImageWindow(state->image);
+    place(state->window, screenPos, state->hotSpot);
+    state->shown = true;
+    state->window->show();
+}
+
+void CImageList::DragMove(const QPoint& screenPos)
+{
+    if (DragState* state = drag(); state && state->window)
+        place(state->window, screenPos, state->hotSpot);
+}
+
+void CImageList::DragShowNolock(bool show)
+{
+    DragState* state = drag();
+    if (state && state->window && state->shown)
+        state->window->setVisible(show);
+}
+
+void CImageList::DragLeave()
+{
+    if (DragState* state = drag()) {
+        state->shown = false;
+        delete state->window.data();
+    }
+}
+
+void CImageList::EndDrag()
+{
+    DragLeave();
+    delete drag();
+    drag() = nullptr;
+}
+
+QWidget* CImageList::DragWindow()
+{
+    DragState* state = drag();
+    return state && state->shown ? state->window.data() : nullptr;
+}
