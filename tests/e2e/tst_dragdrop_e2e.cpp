@@ -8,8 +8,14 @@
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyleHints>
 #include <QTest>
 #include <QTimer>
+
+#include <X11/Xlib.h>
+// X's names for zero clash with the lesson's messages.
+#undef None
+#undef Success
 
 using namespace DragDrop;
 
@@ -34,6 +40,39 @@ QStringList childLabels(const CTreeCtrl& tree, HTREEITEM parent)
     return labels;
 }
 
+// Whether another client can take the pointer, which it cannot while any
+// window holds a grab.
+bool pointerIsFree()
+{
+    Display* display = XOpenDisplay(nullptr);
+    const int result = XGrabPointer(display, DefaultRootWindow(display), False, ButtonPressMask,
+                                    GrabModeAsync, GrabModeAsync, 0, 0, CurrentTime);
+    XUngrabPointer(display, CurrentTime);
+    XCloseDisplay(display);
+    return result == GrabSuccess;
+}
+
+void sendDeleteWindow(WId window)
+{
+    Display* display = XOpenDisplay(nullptr);
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XCloseDisplay(display);
+}
+
+void giveFocusTo(WId window)
+{
+    Display* display = XOpenDisplay(nullptr);
+    XSetInputFocus(display, window, RevertToParent, CurrentTime);
+    XCloseDisplay(display);
+}
+
 } // namespace
 
 class TestDragDropEndToEnd : public QObject {
@@ -41,17 +80,22 @@ class TestDragDropEndToEnd : public QObject {
 private Q_SLOTS:
     void init();
     void cleanup();
+    void ruleShowsOnceAtOpening();
     void fullRunAndStartOver();
     void clickWithoutDragAsksToHoldOn();
-    void escapeDuringDragLeavesNothingBehind();
+    void otherDrops_data();
+    void otherDrops();
+    void dragEndsCleanly_data();
+    void dragEndsCleanly();
 
 private:
     QPoint onLabel(const QString& label) const;
     QString status() const { return m_dialog->GetDlgItemText(1009); }
     HTREEITEM item(const QString& label) const { return findItem(*m_tree, label, m_tree->GetRootItem()); }
-    // Presses on the practice item and moves, button held, until the drag runs.
-    void startDrag();
+    // Presses on an item and moves, button held, until the drag runs.
+    void startDrag(const QString& label = "Click and Drag Me");
 
+    QElapsedTimer m_sinceOpening;
     CDragDropTutorialDlg* m_dialog = nullptr;
     CTreeCtrl* m_tree = nullptr;
 };
@@ -60,6 +104,7 @@ void TestDragDropEndToEnd::init()
 {
     XInput::moveTo(QPoint(5, 5));
     m_dialog = new CDragDropTutorialDlg;
+    m_sinceOpening.start();
     QVERIFY(m_dialog->Create());
     m_dialog->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_dialog));
@@ -73,6 +118,9 @@ void TestDragDropEndToEnd::cleanup()
     delete m_dialog;
     m_dialog = nullptr;
     XInput::settle();
+    // The next test's first press must not count as the second press of a
+    // double click that began in this one.
+    QTest::qWait(qApp->styleHints()->mouseDoubleClickInterval() + 50);
 }
 
 QPoint TestDragDropEndToEnd::onLabel(const QString& label) const
@@ -81,15 +129,28 @@ QPoint TestDragDropEndToEnd::onLabel(const QString& label) const
     return m_tree->ClientToScreen(QPoint(rect.right() - 6, rect.center().y()));
 }
 
-void TestDragDropEndToEnd::startDrag()
+void TestDragDropEndToEnd::startDrag(const QString& label)
 {
-    const QPoint start = onLabel("Click and Drag Me");
+    const QPoint start = onLabel(label);
     XInput::moveTo(start);
     XInput::press();
     XInput::settle();
     for (int dy = 2; dy <= 2 * QApplication::startDragDistance() && !m_dialog->isDragging(); dy += 2)
         XInput::moveTo(start + QPoint(dy, dy));
     QVERIFY(m_dialog->isDragging());
+}
+
+void TestDragDropEndToEnd::ruleShowsOnceAtOpening()
+{
+    QWidget* rule = m_dialog->GetDlgItem(1017);
+    QVERIFY(XInput::waitFor([&] { return rule->isVisible(); }, 2000));
+    const qint64 shown = m_sinceOpening.elapsed();
+    QVERIFY(XInput::waitFor([&] { return !rule->isVisible(); }, 2000));
+    const qint64 hidden = m_sinceOpening.elapsed();
+    qInfo("rule shown from %lld to %lld ms after opening", shown, hidden);
+    QVERIFY2(shown >= 490, qPrintable(QString::number(shown)));
+    QVERIFY2(hidden - shown >= 240, qPrintable(QString::number(hidden - shown)));
+    QVERIFY(!XInput::waitFor([&] { return rule->isVisible(); }, 600));
 }
 
 void TestDragDropEndToEnd::fullRunAndStartOver()
@@ -187,20 +248,116 @@ void TestDragDropEndToEnd::clickWithoutDragAsksToHoldOn()
     QCOMPARE(m_tree->GetSelectedItem(), item("Click and Drag Me"));
 }
 
-void TestDragDropEndToEnd::escapeDuringDragLeavesNothingBehind()
+void TestDragDropEndToEnd::otherDrops_data()
 {
+    QTest::addColumn<QString>("dragged");
+    QTest::addColumn<QString>("releasedOn"); // a label, or "" for empty tree space
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("folderHolding"); // where "Click and Drag Me" ends up
+    QTest::addColumn<QString>("highlighted"); // after the release
+
+    const QString step3 = messageText(Message::Step3);
+    const QString refusal = messageText(Message::Refusal);
+    const QString wrong = messageText(Message::WrongItem);
+    QTest::newRow("onto another folder") << "Click and Drag Me" << "Just Another Folder" << refusal << "Just Another Folder" << "";
+    QTest::newRow("onto its own folder") << "Click and Drag Me" << "Source Folder" << refusal << "Source Folder" << "";
+    QTest::newRow("onto a file") << "Click and Drag Me" << "Another File" << refusal << "Source Folder" << "";
+    QTest::newRow("empty space after a folder") << "Click and Drag Me" << "" << step3 << "Source Folder" << "";
+    QTest::newRow("the wrong item") << "Another File" << "Destination Folder" << wrong << "Source Folder" << "Destination Folder";
+}
+
+void TestDragDropEndToEnd::otherDrops()
+{
+    QFETCH(QString, dragged);
+    QFETCH(QString, releasedOn);
+    startDrag(dragged);
+    // Pass over a folder first, so that a release on empty space has a
+    // marked folder to ignore.
+    XInput::moveTo(onLabel("Yet Another Folder"));
+    QCOMPARE(m_tree->GetDropHilightItem(), item("Yet Another Folder"));
+    if (releasedOn.isEmpty()) {
+        const QRect last = m_tree->GetItemRect(item("Yet Another Folder"));
+        XInput::moveTo(m_tree->ClientToScreen(QPoint(last.left(), last.bottom() + 20)));
+        QCOMPARE(m_tree->GetDropHilightItem(), item("Yet Another Folder"));
+    } else {
+        XInput::moveTo(onLabel(releasedOn));
+    }
+    XInput::release();
+    QVERIFY(XInput::waitFor([&] { return !m_dialog->isDragging(); }, 1000));
+    QTEST(status(), "shown");
+    QCOMPARE(m_dialog->step(), int(Finished));
+    QVERIFY(!CImageList::DragWindow());
+    QVERIFY(pointerIsFree());
+    QVERIFY(!m_dialog->IsTimerRunning(CDragDropTutorialDlg::kHoverTimer));
+    QFETCH(QString, folderHolding);
+    QVERIFY2(childLabels(*m_tree, item(folderHolding)).contains("Click and Drag Me"),
+             qPrintable(folderHolding));
+    QCOMPARE(childLabels(*m_tree, item(folderHolding)).count("Click and Drag Me"), 1);
+    QFETCH(QString, highlighted);
+    QCOMPARE(m_tree->GetDropHilightItem(), highlighted.isEmpty() ? HTREEITEM(0) : item(highlighted));
+}
+
+void TestDragDropEndToEnd::dragEndsCleanly_data()
+{
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("Escape") << "Escape" << true;
+    QTest::newRow("Enter") << "Return" << true;
+    QTest::newRow("close message") << "close message" << true;
+    QTest::newRow("Start Over from the keyboard") << "Start Over" << false;
+    QTest::newRow("another window takes over") << "another window" << false;
+}
+
+// Whatever ends a drag before its release leaves no image, grab or poll
+// behind, and the release that follows touches nothing.
+void TestDragDropEndToEnd::dragEndsCleanly()
+{
+    QFETCH(QString, route);
+    QFETCH(bool, closes);
     startDrag();
+    XInput::moveTo(onLabel("Destination Folder"));
     QVERIFY(CImageList::DragWindow());
-    XInput::keys("Escape");
-    QVERIFY(XInput::waitFor([&] { return !m_dialog->isVisible(); }, 1000));
-    QVERIFY(!m_dialog->isDragging());
+    QVERIFY(!pointerIsFree());
+
+    QWidget other;
+    if (route == "close message") {
+        sendDeleteWindow(m_dialog->winId());
+    } else if (route == "Start Over") {
+        // The press gave the tree the focus; Start Over is next.
+        XInput::keys("Tab");
+        XInput::settle();
+        QCOMPARE(QApplication::focusWidget(), m_dialog->GetDlgItem(CDragDropTutorialDlg::kStartOverId));
+        XInput::keys("space");
+    } else if (route == "another window") {
+        other.setGeometry(20, 20, 100, 100);
+        other.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&other));
+        giveFocusTo(other.winId());
+        QVERIFY(XInput::waitFor([&] { return other.isActiveWindow(); }, 2000));
+    } else {
+        XInput::keys(route);
+    }
+    QVERIFY(XInput::waitFor([&] { return !m_dialog->isDragging(); }, 2000));
+    QCOMPARE(m_dialog->isVisible(), !closes);
     QVERIFY(!CImageList::DragWindow());
     QCOMPARE(QWidget::mouseGrabber(), nullptr);
-    QVERIFY(!m_dialog->IsTimerRunning(CDragDropTutorialDlg::kHoverTimer));
+    QVERIFY(pointerIsFree());
+    if (closes)
+        QVERIFY(!m_dialog->IsTimerRunning(CDragDropTutorialDlg::kHoverTimer));
+
+    const QString before = status();
     XInput::release();
     XInput::settle();
+    QCOMPARE(status(), before);
     QCOMPARE(childLabels(*m_tree, item("Source Folder")),
              (QStringList{"Click and Drag Me", "Another File"}));
+    QCOMPARE(childLabels(*m_tree, item("Destination Folder")), QStringList{});
+    QCOMPARE(m_tree->GetDropHilightItem(), HTREEITEM(0));
+    if (route == "Start Over") {
+        QCOMPARE(status(), messageText(Message::StartPrompt));
+        QCOMPARE(m_dialog->step(), int(AwaitHover));
+        QVERIFY(m_dialog->IsTimerRunning(CDragDropTutorialDlg::kHoverTimer));
+    }
 }
 
 QTEST_MAIN(TestDragDropEndToEnd)

@@ -269,7 +269,10 @@ void CDragDropTutorialDlg::showEvent(QShowEvent* event)
 
 void CDragDropTutorialDlg::hideEvent(QHideEvent* event)
 {
+    // However the window ends (Close, Escape, Enter, a close request), a
+    // poll of a window that is gone would only test a hidden tree.
     AbandonDrag();
+    StopHoverTimer();
     CDialog::hideEvent(event);
 }
 
