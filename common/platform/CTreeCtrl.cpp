@@ -79,13 +79,15 @@ public:
         const bool dropTarget = m_tree->m_dropHilite != 0 && m_tree->handleOf(item) == m_tree->m_dropHilite;
         const bool selected = item && item->isSelected();
         const QPalette::ColorGroup group = m_tree->hasFocus() ? QPalette::Active : QPalette::Inactive;
-        QColor text = option.palette.color(group, QPalette::Text);
+        // The tree's own palette: the row's has its highlight blanked out.
+        const QPalette& palette = m_tree->palette();
+        QColor text = palette.color(group, QPalette::Text);
         if (dropTarget) {
             painter->fillRect(label, kDropHiliteColor);
             text = Qt::white;
         } else if (selected && m_tree->m_dropHilite == 0) {
-            painter->fillRect(label, option.palette.color(group, QPalette::Highlight));
-            text = option.palette.color(group, QPalette::HighlightedText);
+            painter->fillRect(label, palette.color(group, QPalette::Highlight));
+            text = palette.color(group, QPalette::HighlightedText);
         }
         painter->setPen(text);
         painter->setFont(option.font);
@@ -96,7 +98,7 @@ public:
             focus.initFrom(m_tree);
             focus.rect = label;
             focus.state |= QStyle::State_KeyboardFocusChange;
-            focus.backgroundColor = option.palette.color(group, QPalette::Base);
+            focus.backgroundColor = palette.color(group, QPalette::Base);
             m_tree->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, m_tree);
         }
     }
@@ -428,10 +430,12 @@ void CTreeCtrl::mouseDoubleClickEvent(QMouseEvent* event)
 void CTreeCtrl::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
                         const QModelIndex& index) const
 {
-    // The view would colour the whole row of the selected item; only its
-    // label is coloured, by the item delegate.
+    // The view would colour the whole row of the selected item, lines and
+    // indent included; only its label is coloured, by the item delegate.
     QStyleOptionViewItem row = option;
     row.state &= ~QStyle::State_Selected;
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        row.palette.setColor(group, QPalette::Highlight, row.palette.color(group, QPalette::Base));
     QTreeWidget::drawRow(painter, row, index);
 }
 
