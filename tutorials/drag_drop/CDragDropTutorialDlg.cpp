@@ -33,14 +33,22 @@ void CDragDropTutorialDlg::DoDataExchange(CDataExchange& dx)
 
 bool CDragDropTutorialDlg::PreTranslateMessage(QObject*, QEvent* event)
 {
-    // A double click's second press is a press too: in the finished state it
-    // must not open a folder either.
-    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick)
         return false;
-    if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton || !m_tree)
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::LeftButton || !m_tree)
         return false;
     unsigned flags = 0;
     const HTREEITEM item = HitTestTree(systemServices().GetCursorPos(), &flags);
+    // The second press of a double click is not a new press: it comes as a
+    // press that the controls never see, then as the double click itself.
+    // Only in the finished state is the double click kept from the tree, so
+    // that it opens or closes no folder there either.
+    if (type == QEvent::MouseButtonDblClick)
+        return m_step == Finished && item != 0;
+    if (mouse->flags().testFlag(Qt::MouseEventCreatedDoubleClick))
+        return false;
     const PressAnswer answer = onLeftPress(m_step, item != 0 && item == m_practiceItem, item != 0);
     m_step = answer.transition.next;
     if (answer.transition.shown == Message::StartOverBox) {

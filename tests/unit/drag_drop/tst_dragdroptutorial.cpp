@@ -25,6 +25,8 @@ private Q_SLOTS:
     void hoverPoll();
     void pressWhenFinished_data();
     void pressWhenFinished();
+    void doubleClick_data();
+    void doubleClick();
     void topLevelFolderIsNotDragged();
     void dragEndedEarly_data();
     void dragEndedEarly();
@@ -216,6 +218,43 @@ void TestDragDropTutorial::pressWhenFinished()
     QVERIFY(m_tree->IsExpanded(item("Source Folder")));
     QCOMPARE(m_window->step(), int(Finished));
     QCOMPARE(status(), messageText(Message::Success));
+}
+
+void TestDragDropTutorial::doubleClick_data()
+{
+    QTest::addColumn<bool>("finished");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<Message>("shown");
+    QTest::addColumn<int>("boxes");
+    QTest::addColumn<bool>("sourceExpanded");
+    // The first press and release are a click without a drag; the second
+    // press must not take the lesson on to step 2 again.
+    QTest::newRow("on the practice item") << false << "Click and Drag Me" << int(Hovering) << Message::HoldOn << 0 << true;
+    QTest::newRow("on a folder") << false << "Source Folder" << int(AwaitHover) << Message::StartPrompt << 0 << false;
+    QTest::newRow("on a folder when finished") << true << "Source Folder" << int(Finished) << Message::Success << 1 << true;
+}
+
+void TestDragDropTutorial::doubleClick()
+{
+    QFETCH(bool, finished);
+    QFETCH(QString, label);
+    if (finished) {
+        dragPracticeItemTo("Destination Folder");
+        release(at("Destination Folder", "label"));
+    } else {
+        m_services->cursorPos = m_window->mapToGlobal(at("Click and Drag Me", "label"));
+        m_services->advance(100);
+        QCOMPARE(m_window->step(), int(Hovering));
+    }
+    const QPoint point = at(label, "label");
+    m_services->cursorPos = m_window->mapToGlobal(point);
+    QTest::mouseDClick(m_window->windowHandle(), Qt::LeftButton, {}, point);
+    QTEST(m_window->step(), "step");
+    QFETCH(Message, shown);
+    QCOMPARE(status(), messageText(shown));
+    QTEST(int(m_services->messageBoxes.size()), "boxes");
+    QTEST(m_tree->IsExpanded(item("Source Folder")), "sourceExpanded");
 }
 
 void TestDragDropTutorial::topLevelFolderIsNotDragged()
