@@ -173,9 +173,15 @@ QWidget* CDialog::createControl(const ControlTemplate& c)
     if (sizedByContent) {
         // Pictures keep their pixel size; centred in the space the layout
         // gives them, they stay balanced whatever the font does to that space.
-        QRect placed(QPoint(0, 0), widget->size());
-        placed.moveCenter(rect.center());
-        widget->move(placed.topLeft());
+        // A picture larger than its space keeps the space's top-left corner
+        // along that axis, so it never grows upwards over its neighbours
+        // (the thin rule under a label).
+        const QSize size = widget->size();
+        const auto start = [](int from, int space, int extent) {
+            return extent > space ? from : from + (space - extent) / 2;
+        };
+        widget->move(start(rect.x(), rect.width(), size.width()),
+                     start(rect.y(), rect.height(), size.height()));
     } else if (auto* label = qobject_cast<QLabel*>(widget); label && !label->wordWrap()) {
         widget->setGeometry(rect.adjusted(0, 0, std::max(0, label->sizeHint().width() - rect.width()),
                                           0));
