@@ -1,6 +1,8 @@
 #include "app/CLauncherDlg.h"
 
+#include "app/CAboutBoxDlg.h"
 #include "app/MinimizedIcon.h"
+#include "common/WebSite.h"
 #include "common/resources/Resources.h"
 #include "tutorials/copy_paste/CCopyPasteTutorialDlg.h"
 #include "tutorials/double_click/CDoubleClickTutorialDlg.h"
@@ -10,30 +12,25 @@
 #include <QPushButton>
 #include <QStyle>
 
-namespace {
-// The About box's own window class arrives with the web-link work; until
-// then the layout runs as a plain dialog.
-class AboutBox : public CDialog {
-public:
-    AboutBox() : CDialog(100) {}
-};
-} // namespace
-
 CLauncherDlg::CLauncherDlg() : CDialog(kLayoutId), m_appIcon(Resources::LoadIcon(128)) {}
 
-void CLauncherDlg::DoDataExchange(CDataExchange& dx) { DDX_Text(dx, 1002, m_welcomeText); }
+void CLauncherDlg::DoDataExchange(CDataExchange& dx) {
+    DDX_Text(dx, 1002, m_welcomeText);
+    DDX_Control(dx, kWebLinkId, m_webLink);
+}
 
-template <class Tutorial>
-void CLauncherDlg::openModal()
-{
+template <class Tutorial> void CLauncherDlg::openModal() {
     // A fresh window every time, so nothing carries over from one opening.
     Tutorial window;
     window.DoModal();
 }
 
-bool CLauncherDlg::OnInitDialog()
-{
+bool CLauncherDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    // The label keeps the host name from the layout; its tooltip shows the
+    // whole address.
+    m_webLink.SetLinkTarget(QString::fromLatin1(kMakerWebSiteAddress));
+    m_webLink.SetUnderlineLook(true);
     if (const auto text = Resources::LoadText(kWelcomeTextId))
         m_welcomeText = QString::fromLatin1(*text);
     UpdateData(false);
@@ -60,18 +57,16 @@ bool CLauncherDlg::OnInitDialog()
     return true;
 }
 
-void CLauncherDlg::OnSysCommand(unsigned id)
-{
+void CLauncherDlg::OnSysCommand(unsigned id) {
     if (isAboutCommand(id)) {
-        AboutBox about;
+        CAboutBoxDlg about;
         about.DoModal();
         return;
     }
     CDialog::OnSysCommand(id);
 }
 
-void CLauncherDlg::paintEvent(QPaintEvent* event)
-{
+void CLauncherDlg::paintEvent(QPaintEvent* event) {
     if (!isMinimized()) {
         CDialog::paintEvent(event);
         return;

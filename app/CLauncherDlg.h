@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/CWebLinkStatic.h"
 #include "common/platform/CDialog.h"
 
 #include <QIcon>
@@ -8,6 +9,7 @@ class CLauncherDlg : public CDialog {
     Q_OBJECT
 public:
     static constexpr int kLayoutId = 102;
+    static constexpr int kWebLinkId = 1000;
     static constexpr int kWelcomeTextId = 151;
     static constexpr int kAboutItemStringId = 101;
     static constexpr unsigned kAboutCommand = 0x0010;
@@ -17,6 +19,8 @@ public:
     // Every id from 16 to 31 means About: the low four bits are the system's.
     static bool isAboutCommand(unsigned id) { return (id & 0xFFF0) == kAboutCommand; }
 
+    const CWebLinkStatic& webLink() const { return m_webLink; }
+
 protected:
     void DoDataExchange(CDataExchange& dx) override;
     bool OnInitDialog() override;
@@ -24,9 +28,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    template <class Tutorial>
-    void openModal();
+    template <class Tutorial> void openModal();
 
+    CWebLinkStatic m_webLink;
     QString m_welcomeText;
     QIcon m_appIcon;
 };

@@ -1,5 +1,6 @@
 #include "common/platform/QtSystemServices.h"
 
+#include "common/platform/DesktopOpen.h"
 #include "common/platform/ModalOwner.h"
 
 #include <QApplication>
@@ -71,7 +72,11 @@ void QtSystemServices::Beep(unsigned, unsigned) {}
 
 int QtSystemServices::OpenAddress(const QString& address)
 {
-    return QDesktopServices::openUrl(QUrl(address)) ? 33 : 31;
+    // Qt knows the desktops that offer an "open" of their own; elsewhere the
+    // default browser named in mimeapps.list is started directly.
+    if (QDesktopServices::openUrl(QUrl(address)))
+        return DesktopOpen::kOpened;
+    return DesktopOpen::openWithDefaultBrowser(address, DesktopOpen::XdgDirs::fromEnvironment());
 }
 
 void QtSystemServices::MessageBox(QWidget* owner, const QString& text, const QString& caption,

@@ -1,0 +1,3 @@
+#include "app/CAboutBoxDlg.h"
+
+CAboutBoxDlg::CAboutBoxDlg() : CDialog(kLayoutId) {}

@@ -1,0 +1,206 @@
+#include "common/CWebLinkStatic.h"
+
+#include "common/platform/CWinApp.h"
+#include "common/platform/SystemServices.h"
+#include "common/resources/Resources.h"
+
+#include <QHelpEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+namespace {
+constexpr int kHandCursorId = 147;
+}
+
+CWebLinkStatic::CWebLinkStatic() = default;
+
+CWebLinkStatic::~CWebLinkStatic() {
+    // The tooltip ends with the label object, not with the label's window.
+    if (label() && QToolTip::isVisible() && QToolTip::text() == m_target)
+        QToolTip::hideText();
+}
+
+void CWebLinkStatic::PreSubclassWindow() {
+    QLabel* link = label();
+    link->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    if (m_target.isEmpty())
+        m_target = link->text();
+    if (link->text().isEmpty())
+        link->setText(m_target);
+    FitToText();
+    m_handCursor = Resources::LoadCursor(kHandCursorId);
+    // A pointer that vanished over the link would puzzle anyone; the
+    // desktop's own hand stands in should ours be missing.
+    link->setCursor(m_handCursor ? *m_handCursor : QCursor(Qt::PointingHandCursor));
+    m_tip = Tool{link->rect(), m_target};
+}
+
+void CWebLinkStatic::SetLinkTarget(const QString& target) {
+    m_target = target;
+    FitToText();
+    if (m_tip)
+        m_tip->text = target;
+}
+
+void CWebLinkStatic::SetVisitedLook(bool visited) {
+    m_visited = visited;
+    if (label())
+        label()->update();
+}
+
+void CWebLinkStatic::SetUnderlineLook(bool underline) {
+    m_underline = underline;
+    if (label())
+        label()->update();
+}
+
+QRect CWebLinkStatic::FitRectToText(const QRect& rect, const QSize& text, unsigned style) {
+    int left = rect.left();
+    int top = rect.top();
+    int right = left + rect.width();
+    int bottom = top + rect.height();
+    if (style & SS_CENTERIMAGE) {
+        const int shift = (rect.height() - text.height()) / 2;
+        top += shift;
+        bottom -= shift;
+    } else {
+        bottom = top + text.height();
+    }
+    if (style & SS_CENTER) {
+        const int shift = (rect.width() - text.width()) / 2;
+        left += shift;
+        right -= shift;
+    } else if (style & SS_RIGHT) {
+        left = right - text.width();
+    } else {
+        right = left + text.width();
+    }
+    return QRect(left, top, right - left, bottom - top);
+}
+
+void CWebLinkStatic::FitToText() {
+    QLabel* link = label();
+    if (!m_fitToText || !link)
+        return;
+    // Measured in the label's own font, so that the link's clickable area is
+    // the text the user sees.
+    const QFontMetrics metrics = link->fontMetrics();
+    const QSize text(metrics.horizontalAdvance(link->text()), metrics.height());
+    link->setGeometry(FitRectToText(link->geometry(), text, GetStyle()));
+}
+
+int CWebLinkStatic::OpenLinkTarget(const QString& target) {
+    return systemServices().OpenAddress(target);
+}
+
+QString CWebLinkStatic::OpenFailureText(int code) {
+    switch (code) {
+    case 0:
+        return QStringLiteral("The operating system is out\nof memory or resources.");
+    case 2:
+        return QStringLiteral("The specified file was not found.");
+    case 3:
+        return QStringLiteral("The specified path was not found.");
+    case 5:
+        return QStringLiteral("The operating system denied\naccess to the specified file.");
+    case 8:
+        return QStringLiteral("There was not enough memory to complete the operation.");
+    case 11:
+        return QStringLiteral("The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).");
+    case 26:
+        return QStringLiteral("A sharing violation occurred. ");
+    case 27:
+        return QStringLiteral("The filename association is\nincomplete or invalid.");
+    case 28:
+        return QStringLiteral(
+            "The DDE transaction could not\nbe completed because the request timed out.");
+    case 29:
+        return QStringLiteral("The DDE transaction failed.");
+    case 30:
+        return QStringLiteral("The DDE transaction could not\nbe completed because other DDE "
+                              "transactions\nwere being processed.");
+    case 31:
+        return QStringLiteral("There is no application associated\nwith the given filename "
+                              "extension.");
+    case 32:
+        return QStringLiteral("The specified dynamic-link library was not found.");
+    default:
+        return QStringLiteral("Unknown Error (%1) occurred.").arg(code);
+    }
+}
+
+void CWebLinkStatic::ReportOpenFailure(int code) {
+    systemServices().MessageBox(label() ? label()->window() : nullptr,
+                                QStringLiteral("Unable to open hyperlink:\n\n") +
+                                    OpenFailureText(code),
+                                CWinApp::title(), SystemServices::MessageIcon::Exclamation);
+}
+
+void CWebLinkStatic::OnClicked() {
+    const int code = OpenLinkTarget(m_target);
+    m_visited = code > 32;
+    if (m_visited)
+        SetVisitedLook(true);
+    else
+        ReportOpenFailure(code);
+}
+
+void CWebLinkStatic::paint() {
+    QLabel* link = label();
+    QPainter painter(link);
+    painter.setPen(textColor());
+    if (m_underline) {
+        // Made once from the label's font; a later change of that font is
+        // not followed.
+        if (!m_underlineFont) {
+            m_underlineFont = link->font();
+            m_underlineFont->setUnderline(true);
+        }
+        painter.setFont(*m_underlineFont);
+    } else {
+        painter.setFont(link->font());
+    }
+    // No background: the window shows through.
+    painter.drawText(link->contentsRect(), int(link->alignment()) | Qt::TextSingleLine,
+                     link->text());
+}
+
+bool CWebLinkStatic::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != label())
+        return false;
+    switch (event->type()) {
+    case QEvent::Paint:
+        paint();
+        return true;
+    case QEvent::ToolTip: {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        if (m_tip && m_tip->rect.contains(help->pos()))
+            QToolTip::showText(help->globalPos(), m_tip->text, label(), m_tip->rect);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    case QEvent::MouseButtonPress:
+        m_pressed = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        break;
+    case QEvent::MouseButtonDblClick:
+        // The second press of a double click is no second click.
+        m_pressed = false;
+        break;
+    case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const bool clicked = m_pressed && mouse->button() == Qt::LeftButton &&
+                             label()->rect().contains(mouse->position().toPoint()) &&
+                             (GetStyle() & SS_NOTIFY);
+        m_pressed = false;
+        if (clicked)
+            OnClicked();
+        break;
+    }
+    default:
+        break;
+    }
+    return false;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "common/platform/CStatic.h"
+
+#include <QColor>
+#include <QCursor>
+#include <QFont>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+#include <optional>
+
+// A label of a dialog turned into a web link: link colours, underlined,
+// a pointing hand, the address in a tooltip, and a click that opens it.
+class CWebLinkStatic : public CStatic {
+    Q_OBJECT
+public:
+    CWebLinkStatic();
+    ~CWebLinkStatic() override;
+
+    void SetLinkTarget(const QString& target);
+    void SetVisitedLook(bool visited);
+    void SetUnderlineLook(bool underline);
+    void FitToText();
+
+    // Above 32 on success, otherwise one of the classic shell error codes.
+    static int OpenLinkTarget(const QString& target);
+    void ReportOpenFailure(int code);
+
+    // The label's new rectangle for text of size `text`, given the static
+    // style's alignment bits; the rectangle is in its parent's coordinates.
+    static QRect FitRectToText(const QRect& rect, const QSize& text, unsigned style);
+    static QString OpenFailureText(int code);
+
+    const QString& target() const { return m_target; }
+    bool visited() const { return m_visited; }
+    QColor textColor() const { return m_visited ? m_visitedColor : m_linkColor; }
+    // The tooltip's tool 1: where it answers and what it shows.
+    struct Tool {
+        QRect rect;
+        QString text;
+    };
+    const std::optional<Tool>& tip() const { return m_tip; }
+
+protected:
+    void PreSubclassWindow() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void OnClicked();
+    void paint();
+
+    QColor m_linkColor{0, 0, 238};
+    QColor m_visitedColor{85, 26, 139};
+    bool m_visited = false;
+    bool m_underline = true;
+    bool m_fitToText = true;
+    QString m_target;
+    std::optional<QFont> m_underlineFont;
+    std::optional<QCursor> m_handCursor;
+    std::optional<Tool> m_tip;
+    bool m_pressed = false;
+};

@@ -1,0 +1,37 @@
+#include "common/platform/CStatic.h"
+
+#include <QLabel>
+
+bool CStatic::SubclassWindow(QLabel* label) {
+    if (!label)
+        return false;
+    if (m_label)
+        return m_label == label;
+    m_label = label;
+    PreSubclassWindow();
+    label->installEventFilter(this);
+    return true;
+}
+
+unsigned CStatic::GetStyle() const {
+    if (!m_label)
+        return 0;
+    const Qt::Alignment align = m_label->alignment();
+    unsigned style = 0;
+    if (align & Qt::AlignHCenter)
+        style |= SS_CENTER;
+    else if (align & Qt::AlignRight)
+        style |= SS_RIGHT;
+    if (align & Qt::AlignVCenter)
+        style |= SS_CENTERIMAGE;
+    if (!m_label->testAttribute(Qt::WA_TransparentForMouseEvents))
+        style |= SS_NOTIFY;
+    return style;
+}
+
+void DDX_Control(CDataExchange& dx, int id, CStatic& control) {
+    if (control.label())
+        return;
+    if (!control.SubclassWindow(qobject_cast<QLabel*>(dx.dialog->GetDlgItem(id))))
+        dx.failed = true;
+}
