@@ -14,18 +14,22 @@
 
 CLauncherDlg::CLauncherDlg() : CDialog(kLayoutId), m_appIcon(Resources::LoadIcon(128)) {}
 
-void CLauncherDlg::DoDataExchange(CDataExchange& dx) {
+void CLauncherDlg::DoDataExchange(CDataExchange& dx)
+{
     DDX_Text(dx, 1002, m_welcomeText);
     DDX_Control(dx, kWebLinkId, m_webLink);
 }
 
-template <class Tutorial> void CLauncherDlg::openModal() {
+template <class Tutorial>
+void CLauncherDlg::openModal()
+{
     // A fresh window every time, so nothing carries over from one opening.
     Tutorial window;
     window.DoModal();
 }
 
-bool CLauncherDlg::OnInitDialog() {
+bool CLauncherDlg::OnInitDialog()
+{
     CDialog::OnInitDialog();
     // The label keeps the host name from the layout; its tooltip shows the
     // whole address.
@@ -57,7 +61,8 @@ bool CLauncherDlg::OnInitDialog() {
     return true;
 }
 
-void CLauncherDlg::OnSysCommand(unsigned id) {
+void CLauncherDlg::OnSysCommand(unsigned id)
+{
     if (isAboutCommand(id)) {
         CAboutBoxDlg about;
         about.DoModal();
@@ -66,7 +71,8 @@ void CLauncherDlg::OnSysCommand(unsigned id) {
     CDialog::OnSysCommand(id);
 }
 
-void CLauncherDlg::paintEvent(QPaintEvent* event) {
+void CLauncherDlg::paintEvent(QPaintEvent* event)
+{
     if (!isMinimized()) {
         CDialog::paintEvent(event);
         return;

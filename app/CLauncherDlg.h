@@ -28,7 +28,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    template <class Tutorial> void openModal();
+    template <class Tutorial>
+    void openModal();
 
     CWebLinkStatic m_webLink;
     QString m_welcomeText;

@@ -24,7 +24,7 @@ CWebLinkStatic::~CWebLinkStatic() {
 
 void CWebLinkStatic::PreSubclassWindow() {
     QLabel* link = label();
-    link->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    ModifyStyle(0, SS_NOTIFY);
     if (m_target.isEmpty())
         m_target = link->text();
     if (link->text().isEmpty())

@@ -17,15 +17,13 @@ unsigned CStatic::GetStyle() const {
     if (!m_label)
         return 0;
     const Qt::Alignment align = m_label->alignment();
-    unsigned style = 0;
+    unsigned style = m_style & ~(SS_CENTER | SS_RIGHT | SS_CENTERIMAGE);
     if (align & Qt::AlignHCenter)
         style |= SS_CENTER;
     else if (align & Qt::AlignRight)
         style |= SS_RIGHT;
     if (align & Qt::AlignVCenter)
         style |= SS_CENTERIMAGE;
-    if (!m_label->testAttribute(Qt::WA_TransparentForMouseEvents))
-        style |= SS_NOTIFY;
     return style;
 }
 

@@ -13,7 +13,7 @@
 class CStatic : public QObject {
     Q_OBJECT
 public:
-    // Classic static styles, read from the label's alignment.
+    // Classic static styles.
     static constexpr unsigned SS_CENTER = 0x0001;
     static constexpr unsigned SS_RIGHT = 0x0002;
     static constexpr unsigned SS_NOTIFY = 0x0100;
@@ -23,13 +23,16 @@ public:
     // before the attachment completes. False when `label` is null.
     bool SubclassWindow(QLabel* label);
     QLabel* label() const { return m_label; }
+    // The alignment bits follow the label; the others are the object's own.
     unsigned GetStyle() const;
+    void ModifyStyle(unsigned remove, unsigned add) { m_style = (m_style & ~remove) | add; }
 
 protected:
     virtual void PreSubclassWindow() {}
 
 private:
     QPointer<QLabel> m_label;
+    unsigned m_style = 0;
 };
 
 // Attaches `control` to label `id` the first time; later passes do nothing.

@@ -85,26 +85,6 @@ bool isPlaceholderCode(QChar c) {
     return QStringLiteral("1uUfF").contains(c);
 }
 
-// Where the command line is cut: a quoted placeholder first, else a bare one.
-qsizetype placeholderPosition(const QString& line) {
-    qsizetype bare = -1;
-    for (qsizetype i = 0; i + 1 < line.size(); ++i) {
-        if (line[i] != '%')
-            continue;
-        if (line[i + 1] == '%') { // a literal percent sign
-            ++i;
-            continue;
-        }
-        if (!isPlaceholderCode(line[i + 1]))
-            continue;
-        if (i > 0 && line[i - 1] == '"' && i + 2 < line.size() && line[i + 2] == '"')
-            return i - 1;
-        if (bare < 0)
-            bare = i;
-    }
-    return bare;
-}
-
 // Arguments by the desktop-entry quoting rules; nullopt on an open quote.
 std::optional<QStringList> splitArguments(const QString& line) {
     QStringList arguments;
@@ -205,9 +185,28 @@ std::optional<QString> readExecLine(const QString& desktopEntryPath) {
     return unescapeValue(*exec);
 }
 
+QString cutAtPlaceholder(const QString& execLine) {
+    qsizetype bare = -1;
+    for (qsizetype i = 0; i + 1 < execLine.size(); ++i) {
+        if (execLine[i] != '%')
+            continue;
+        if (execLine[i + 1] == '%') { // a literal percent sign
+            ++i;
+            continue;
+        }
+        if (!isPlaceholderCode(execLine[i + 1]))
+            continue;
+        // A quoted placeholder is looked for first, wherever it stands.
+        if (i > 0 && execLine[i - 1] == '"' && i + 2 < execLine.size() && execLine[i + 2] == '"')
+            return execLine.left(i - 1);
+        if (bare < 0)
+            bare = i;
+    }
+    return bare < 0 ? execLine : execLine.left(bare);
+}
+
 std::optional<QStringList> browserCommandLine(const QString& execLine, const QString& target) {
-    const qsizetype cut = placeholderPosition(execLine);
-    auto arguments = splitArguments(cut < 0 ? execLine : execLine.left(cut));
+    auto arguments = splitArguments(cutAtPlaceholder(execLine));
     if (!arguments || arguments->isEmpty() || arguments->first().isEmpty())
         return std::nullopt;
     // The target is one argument whatever it holds; no shell ever sees it.

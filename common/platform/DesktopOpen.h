@@ -41,10 +41,13 @@ std::optional<QString> defaultBrowserEntry(const XdgDirs& dirs);
 // the file or the key is missing.
 std::optional<QString> readExecLine(const QString& desktopEntryPath);
 
-// The Exec line cut at its placeholder ("%1" in quotes, else %1 or one of the
-// field codes %u %U %f %F, first occurrence), split by the desktop-entry
-// quoting rules, with the target as the last argument. Nullopt when the line
-// names no program or its quoting is broken.
+// The command line up to its placeholder: "%1" in quotes if present
+// anywhere, else the first bare one; the field codes %u %U %f %F count as %1.
+// The whole line when it has none.
+QString cutAtPlaceholder(const QString& execLine);
+// The cut Exec line split by the desktop-entry quoting rules, with the target
+// as one last argument whatever it holds. Nullopt when the line names no
+// program or its quoting is broken.
 std::optional<QStringList> browserCommandLine(const QString& execLine, const QString& target);
 
 // Starts `arguments` (program first) detached; the program is looked up on

@@ -1,0 +1,344 @@
+#include "app/CLauncherDlg.h"
+#include "common/CWebLinkStatic.h"
+#include "common/platform/CWinApp.h"
+#include "tests/support/FakeSystemServices.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QTest>
+
+namespace {
+
+const QString kAddress = QStringLiteral("https://www.vellumark.example/");
+const QColor kLinkColor(0, 0, 238);
+const QColor kVisitedColor(85, 26, 139);
+
+QLabel* launcherLink(CLauncherDlg& launcher)
+{
+    return qobject_cast<QLabel*>(launcher.GetDlgItem(CLauncherDlg::kWebLinkId));
+}
+
+// How many rows of the image hold `color` across at least half its width
+// (an underline), and how many pixels hold it at all, give or take the
+// smoothing of the glyphs' edges.
+std::pair<int, int> countColor(const QImage& image, const QColor& color)
+{
+    int rows = 0;
+    int pixels = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        int inRow = 0;
+        for (int x = 0; x < image.width(); ++x)
+        {
+            const QColor pixel = image.pixelColor(x, y);
+            inRow += qAbs(pixel.red() - color.red()) + qAbs(pixel.green() - color.green()) +
+                         qAbs(pixel.blue() - color.blue()) <
+                     60;
+        }
+        pixels += inRow;
+        rows += inRow >= image.width() / 2;
+    }
+    return {rows, pixels};
+}
+
+} // namespace
+
+class TestWebLink : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void fitsTheRectangleToTheText_data();
+    void fitsTheRectangleToTheText();
+    void fitsTheLabelToItsText_data();
+    void fitsTheLabelToItsText();
+    void attachTakesTargetAndTextFromEachOther_data();
+    void attachTakesTargetAndTextFromEachOther();
+    void launcherLinkShowsTheHostAndTipsTheAddress();
+    void failureTexts_data();
+    void failureTexts();
+    void clicksOpenTheTargetAndSetTheVisitedLook_data();
+    void clicksOpenTheTargetAndSetTheVisitedLook();
+    void onlyAWholeLeftClickOpens_data();
+    void onlyAWholeLeftClickOpens();
+    void drawsInTheLinkColoursOnTheWindow_data();
+    void drawsInTheLinkColoursOnTheWindow();
+};
+
+void TestWebLink::fitsTheRectangleToTheText_data()
+{
+    QTest::addColumn<QRect>("rect");
+    QTest::addColumn<QSize>("text");
+    QTest::addColumn<unsigned>("style");
+    QTest::addColumn<QRect>("fitted");
+    // Rectangles as left, top, right, bottom (exclusive), as the classic API
+    // gives them.
+    const auto edges = [](int l, int t, int r, int b) { return QRect(l, t, r - l, b - t); };
+    QTest::newRow("left keeps left and top") << edges(10, 20, 110, 30) << QSize(60, 13) << 0u
+                                             << edges(10, 20, 70, 33);
+    QTest::newRow("centred, wider than the text")
+        << edges(0, 0, 71, 13) << QSize(60, 13) << CStatic::SS_CENTER << edges(5, 0, 66, 13);
+    QTest::newRow("centred, narrower than the text")
+        << edges(0, 0, 53, 13) << QSize(60, 13) << CStatic::SS_CENTER << edges(-3, 0, 56, 13);
+    QTest::newRow("right keeps right") << edges(10, 20, 110, 30) << QSize(60, 13)
+                                       << CStatic::SS_RIGHT << edges(50, 20, 110, 33);
+    QTest::newRow("centre bit wins over right bit")
+        << edges(0, 0, 71, 13) << QSize(60, 13) << (CStatic::SS_CENTER | CStatic::SS_RIGHT)
+        << edges(5, 0, 66, 13);
+    QTest::newRow("centred vertically, taller box")
+        << edges(0, 10, 60, 30) << QSize(60, 13) << CStatic::SS_CENTERIMAGE
+        << edges(0, 13, 60, 27);
+    QTest::newRow("centred vertically, lower box moves out")
+        << edges(0, 10, 60, 18) << QSize(60, 13) << CStatic::SS_CENTERIMAGE
+        << edges(0, 8, 60, 20);
+    QTest::newRow("the notify bit changes nothing")
+        << edges(10, 20, 110, 30) << QSize(60, 13) << CStatic::SS_NOTIFY << edges(10, 20, 70, 33);
+}
+
+void TestWebLink::fitsTheRectangleToTheText()
+{
+    QFETCH(QRect, rect);
+    QFETCH(QSize, text);
+    QFETCH(unsigned, style);
+    QFETCH(QRect, fitted);
+    QCOMPARE(CWebLinkStatic::FitRectToText(rect, text, style), fitted);
+}
+
+void TestWebLink::fitsTheLabelToItsText_data()
+{
+    QTest::addColumn<int>("alignment");
+    QTest::addColumn<int>("keptEdge"); // x of the edge that must not move
+    QTest::newRow("left") << int(Qt::AlignLeft) << 20;
+    QTest::newRow("right") << int(Qt::AlignRight) << 420;
+}
+
+void TestWebLink::fitsTheLabelToItsText()
+{
+    QFETCH(int, alignment);
+    QFETCH(int, keptEdge);
+    QWidget window;
+    auto* label = new QLabel("www.vellumark.example", &window);
+    label->setAlignment(Qt::Alignment(alignment) | Qt::AlignTop);
+    label->setGeometry(20, 30, 400, 50);
+    CWebLinkStatic link;
+    QVERIFY(link.SubclassWindow(label));
+    const QFontMetrics metrics = label->fontMetrics();
+    QCOMPARE(label->size(), QSize(metrics.horizontalAdvance(label->text()), metrics.height()));
+    QCOMPARE(label->y(), 30);
+    QCOMPARE(alignment == Qt::AlignLeft ? label->x() : label->x() + label->width(), keptEdge);
+    // The tool answers where the label stood once fitted.
+    QCOMPARE(link.tip()->rect, label->rect());
+}
+
+void TestWebLink::attachTakesTargetAndTextFromEachOther_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("targetBefore");
+    QTest::addColumn<QString>("shownText");
+    QTest::addColumn<QString>("target");
+    QTest::newRow("target from the text") << "abc" << "" << "abc" << "abc";
+    QTest::newRow("text from the target") << "" << kAddress << kAddress << kAddress;
+    QTest::newRow("both kept") << "host" << kAddress << "host" << kAddress;
+}
+
+void TestWebLink::attachTakesTargetAndTextFromEachOther()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, targetBefore);
+    QFETCH(QString, shownText);
+    QFETCH(QString, target);
+    QWidget window;
+    auto* label = new QLabel(text, &window);
+    CWebLinkStatic link;
+    if (!targetBefore.isEmpty())
+        link.SetLinkTarget(targetBefore);
+    QVERIFY(link.SubclassWindow(label));
+    QCOMPARE(label->text(), shownText);
+    QCOMPARE(link.target(), target);
+    QCOMPARE(link.tip()->text, target);
+    QVERIFY(link.GetStyle() & CStatic::SS_NOTIFY);
+    // A second attachment to another label is refused; the first stays.
+    QLabel other("other", &window);
+    QVERIFY(!link.SubclassWindow(&other));
+    QCOMPARE(link.label(), label);
+}
+
+void TestWebLink::launcherLinkShowsTheHostAndTipsTheAddress()
+{
+    FakeSystemServices services;
+    CLauncherDlg launcher;
+    QVERIFY(launcher.Create());
+    QLabel* label = launcherLink(launcher);
+    QCOMPARE(label->text(), QString("www.vellumark.example"));
+    QCOMPARE(launcher.webLink().target(), kAddress);
+    QCOMPARE(launcher.webLink().tip()->text, kAddress);
+    QCOMPARE(launcher.webLink().tip()->rect, label->rect());
+    QCOMPARE(label->cursor().shape(), Qt::BitmapCursor);
+    QCOMPARE(label->cursor().hotSpot(), QPoint(8, 2));
+    QVERIFY(!launcher.webLink().visited());
+    QCOMPARE(launcher.webLink().textColor(), kLinkColor);
+}
+
+void TestWebLink::failureTexts_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("26 keeps its trailing space")
+        << 26 << "Unable to open hyperlink:\n\nA sharing violation occurred. ";
+    QTest::newRow("1 is unknown") << 1 << "Unable to open hyperlink:\n\nUnknown Error (1) occurred.";
+    QTest::newRow("negative") << -5 << "Unable to open hyperlink:\n\nUnknown Error (-5) occurred.";
+    QTest::newRow("0") << 0
+                       << "Unable to open hyperlink:\n\nThe operating system is out\nof memory or "
+                          "resources.";
+    QTest::newRow("2") << 2 << "Unable to open hyperlink:\n\nThe specified file was not found.";
+    QTest::newRow("3") << 3 << "Unable to open hyperlink:\n\nThe specified path was not found.";
+    QTest::newRow("5") << 5
+                       << "Unable to open hyperlink:\n\nThe operating system denied\naccess to the "
+                          "specified file.";
+    QTest::newRow("8") << 8
+                       << "Unable to open hyperlink:\n\nThere was not enough memory to complete "
+                          "the operation.";
+    QTest::newRow("11") << 11
+                        << "Unable to open hyperlink:\n\nThe .EXE file is invalid\n(non-Win32 .EXE "
+                           "or error in .EXE image).";
+    QTest::newRow("27") << 27
+                        << "Unable to open hyperlink:\n\nThe filename association is\nincomplete or "
+                           "invalid.";
+    QTest::newRow("28") << 28
+                        << "Unable to open hyperlink:\n\nThe DDE transaction could not\nbe "
+                           "completed because the request timed out.";
+    QTest::newRow("29") << 29 << "Unable to open hyperlink:\n\nThe DDE transaction failed.";
+    QTest::newRow("30") << 30
+                        << "Unable to open hyperlink:\n\nThe DDE transaction could not\nbe "
+                           "completed because other DDE transactions\nwere being processed.";
+    QTest::newRow("31") << 31
+                        << "Unable to open hyperlink:\n\nThere is no application "
+                           "associated\nwith the given filename extension.";
+    QTest::newRow("32") << 32
+                        << "Unable to open hyperlink:\n\nThe specified dynamic-link library was "
+                           "not found.";
+}
+
+void TestWebLink::failureTexts()
+{
+    QFETCH(int, code);
+    QFETCH(QString, text);
+    FakeSystemServices services;
+    CLauncherDlg launcher;
+    QVERIFY(launcher.Create());
+    services.openResult = code;
+    QTest::mouseClick(launcherLink(launcher), Qt::LeftButton);
+    QCOMPARE(services.openedAddresses, QStringList{kAddress});
+    QCOMPARE(services.messageBoxes.size(), 1);
+    const auto& box = services.messageBoxes.first();
+    QCOMPARE(box.text, text);
+    QCOMPARE(box.caption, CWinApp::title());
+    QCOMPARE(box.icon, SystemServices::MessageIcon::Exclamation);
+    QCOMPARE(box.owner.data(), &launcher);
+}
+
+void TestWebLink::clicksOpenTheTargetAndSetTheVisitedLook_data()
+{
+    // One click per result; after each the visited flag and the colour that
+    // a repaint shows.
+    QTest::addColumn<QList<int>>("results");
+    QTest::addColumn<QList<bool>>("visited");
+    QTest::addColumn<int>("messageBoxes");
+    QTest::newRow("33 is success") << QList<int>{33} << QList<bool>{true} << 0;
+    QTest::newRow("32 is failure") << QList<int>{32} << QList<bool>{false} << 1;
+    QTest::newRow("success after failure")
+        << QList<int>{31, 42} << QList<bool>{false, true} << 1;
+    QTest::newRow("failure after success clears the flag")
+        << QList<int>{33, 2, 33} << QList<bool>{true, false, true} << 1;
+}
+
+void TestWebLink::clicksOpenTheTargetAndSetTheVisitedLook()
+{
+    QFETCH(QList<int>, results);
+    QFETCH(QList<bool>, visited);
+    QFETCH(int, messageBoxes);
+    FakeSystemServices services;
+    CLauncherDlg launcher;
+    QVERIFY(launcher.Create());
+    for (qsizetype i = 0; i < results.size(); ++i) {
+        services.openResult = results[i];
+        QTest::mouseClick(launcherLink(launcher), Qt::LeftButton);
+        QCOMPARE(launcher.webLink().visited(), visited[i]);
+        QCOMPARE(launcher.webLink().textColor(), visited[i] ? kVisitedColor : kLinkColor);
+    }
+    QCOMPARE(services.openedAddresses.size(), results.size());
+    QCOMPARE(services.messageBoxes.size(), messageBoxes);
+}
+
+void TestWebLink::onlyAWholeLeftClickOpens_data()
+{
+    QTest::addColumn<QString>("gesture");
+    QTest::addColumn<int>("opened");
+    QTest::newRow("left click") << "left" << 1;
+    QTest::newRow("right click") << "right" << 0;
+    QTest::newRow("released outside") << "drag out" << 0;
+    QTest::newRow("pressed outside") << "drag in" << 0;
+    QTest::newRow("double click opens once") << "double" << 1;
+}
+
+void TestWebLink::onlyAWholeLeftClickOpens()
+{
+    QFETCH(QString, gesture);
+    QFETCH(int, opened);
+    FakeSystemServices services;
+    CLauncherDlg launcher;
+    QVERIFY(launcher.Create());
+    QLabel* label = launcherLink(launcher);
+    const QPoint inside = label->rect().center();
+    const QPoint outside(label->width() + 20, inside.y());
+    if (gesture == "left") {
+        QTest::mouseClick(label, Qt::LeftButton);
+    } else if (gesture == "right") {
+        QTest::mouseClick(label, Qt::RightButton);
+    } else if (gesture == "drag out") {
+        QTest::mousePress(label, Qt::LeftButton, {}, inside);
+        QTest::mouseRelease(label, Qt::LeftButton, {}, outside);
+    } else if (gesture == "drag in") {
+        QTest::mousePress(&launcher, Qt::LeftButton, {}, label->geometry().topLeft() - QPoint(9, 9));
+        QTest::mouseRelease(label, Qt::LeftButton, {}, inside);
+    } else {
+        // As the window system delivers a double click: press, release,
+        // double click, release.
+        QTest::mouseClick(label, Qt::LeftButton, {}, inside);
+        QTest::mouseDClick(label, Qt::LeftButton, {}, inside);
+        QTest::mouseRelease(label, Qt::LeftButton, {}, inside);
+    }
+    QCOMPARE(services.openedAddresses.size(), opened);
+}
+
+void TestWebLink::drawsInTheLinkColoursOnTheWindow_data()
+{
+    QTest::addColumn<bool>("underline");
+    QTest::addColumn<bool>("visited");
+    QTest::newRow("link, underlined") << true << false;
+    QTest::newRow("visited, underlined") << true << true;
+    QTest::newRow("link, plain") << false << false;
+    QTest::newRow("visited, plain") << false << true;
+}
+
+void TestWebLink::drawsInTheLinkColoursOnTheWindow()
+{
+    QFETCH(bool, underline);
+    QFETCH(bool, visited);
+    FakeSystemServices services;
+    CLauncherDlg launcher;
+    QVERIFY(launcher.Create());
+    QLabel* label = launcherLink(launcher);
+    CWebLinkStatic& link = const_cast<CWebLinkStatic&>(launcher.webLink());
+    link.SetUnderlineLook(underline);
+    link.SetVisitedLook(visited);
+    const QImage image = launcher.grab(label->geometry()).toImage();
+    const QColor shown = visited ? kVisitedColor : kLinkColor;
+    const QColor other = visited ? kLinkColor : kVisitedColor;
+    const auto [rows, pixels] = countColor(image, shown);
+    QVERIFY(pixels > 20);
+    QCOMPARE(countColor(image, other).second, 0);
+    QCOMPARE(rows > 0, underline);
+    // No background of its own: the window's colour shows through.
+    QCOMPARE(image.pixelColor(image.width() - 1, 0), launcher.palette().window().color());
+}
+
+QTEST_MAIN(TestWebLink)
+#include "tst_weblink.moc"
