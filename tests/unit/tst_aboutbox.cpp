@@ -1,6 +1,7 @@
 #include "app/CAboutBoxDlg.h"
 #include "app/CLauncherDlg.h"
 #include "common/platform/ModalOwner.h"
+#include "common/resources/Resources.h"
 #include "tests/support/FakeSystemServices.h"
 
 #include <QApplication>
@@ -68,6 +69,7 @@ private Q_SLOTS:
     void opensOverADisabledLauncher_data();
     void opensOverADisabledLauncher();
     void centresOnTheWorkAreaWhenTheLauncherIsMinimized();
+    void missingLayoutShowsNothing();
 };
 
 void TestAboutBox::showsNameVersionAndCopyright()
@@ -178,6 +180,23 @@ void TestAboutBox::centresOnTheWorkAreaWhenTheLauncherIsMinimized()
     const QRect workArea = launcher.screen()->availableGeometry();
     QVERIFY(qAbs(seen.geometry.center().x() - workArea.center().x()) <= kFrameSlack);
     QVERIFY(qAbs(seen.geometry.center().y() - workArea.center().y()) <= kFrameSlack);
+}
+
+void TestAboutBox::missingLayoutShowsNothing()
+{
+    FakeSystemServices services;
+    Launcher launcher;
+    QVERIFY(launcher.Create());
+    ModalOwner::setMainWindow(&launcher);
+    Resources::SetHiddenForTesting("layout", CAboutBoxDlg::kLayoutId, true);
+    const AboutSeen seen = runAbout(launcher, 16, "Escape");
+    Resources::SetHiddenForTesting("layout", CAboutBoxDlg::kLayoutId, false);
+    QVERIFY(seen.title.isNull());
+    QVERIFY(launcher.isEnabled());
+    CAboutBoxDlg about;
+    Resources::SetHiddenForTesting("layout", CAboutBoxDlg::kLayoutId, true);
+    QCOMPARE(about.DoModal(), -1);
+    Resources::SetHiddenForTesting("layout", CAboutBoxDlg::kLayoutId, false);
 }
 
 QTEST_MAIN(TestAboutBox)

@@ -281,6 +281,8 @@ void TestDesktopOpen::reportsEachFailureWithItsCode_data()
     QTest::newRow("not executable") << declared << desktopEntry("Exec=@/browser %u") << false
                                     << kAccessDenied;
     QTest::newRow("a folder") << declared << desktopEntry("Exec=@ %u") << true << kAccessDenied;
+    QTest::newRow("not a program") << declared << desktopEntry("Exec=@/notes %u") << true
+                                   << kBadFormat;
 }
 
 void TestDesktopOpen::reportsEachFailureWithItsCode()
@@ -298,6 +300,7 @@ void TestDesktopOpen::reportsEachFailureWithItsCode()
     if (programIsExecutable)
         permissions |= QFile::ExeOwner;
     writeFile(root.filePath("browser"), "#!/bin/sh\ntouch \"$0.ran\"\n", permissions);
+    writeFile(root.filePath("notes"), "plain words, no interpreter\n", permissions);
     XdgEnvironment environment(root.path());
     XdgDirs dirs = XdgDirs::fromEnvironment();
     dirs.path = {root.path()};
