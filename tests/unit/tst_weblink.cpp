@@ -322,14 +322,22 @@ void TestWebLink::drawsInTheLinkColoursOnTheWindow()
 {
     QFETCH(bool, underline);
     QFETCH(bool, visited);
-    FakeSystemServices services;
-    CLauncherDlg launcher;
-    QVERIFY(launcher.Create());
-    QLabel* label = launcherLink(launcher);
-    CWebLinkStatic& link = const_cast<CWebLinkStatic&>(launcher.webLink());
+    QWidget window;
+    QPalette windowColours = window.palette();
+    windowColours.setColor(QPalette::Window, Qt::yellow);
+    window.setPalette(windowColours);
+    auto* label = new QLabel("www.vellumark.example", &window);
+    // A label that painted its own background would show this.
+    QPalette labelColours = label->palette();
+    labelColours.setColor(QPalette::Window, Qt::red);
+    label->setPalette(labelColours);
+    label->move(10, 10);
+    CWebLinkStatic link;
+    QVERIFY(link.SubclassWindow(label));
     link.SetUnderlineLook(underline);
     link.SetVisitedLook(visited);
-    const QImage image = launcher.grab(label->geometry()).toImage();
+    window.show();
+    const QImage image = window.grab(label->geometry()).toImage();
     const QColor shown = visited ? kVisitedColor : kLinkColor;
     const QColor other = visited ? kLinkColor : kVisitedColor;
     const auto [rows, pixels] = countColor(image, shown);
@@ -337,7 +345,7 @@ void TestWebLink::drawsInTheLinkColoursOnTheWindow()
     QCOMPARE(countColor(image, other).second, 0);
     QCOMPARE(rows > 0, underline);
     // No background of its own: the window's colour shows through.
-    QCOMPARE(image.pixelColor(image.width() - 1, 0), launcher.palette().window().color());
+    QCOMPARE(image.pixelColor(image.width() - 1, 0), QColor(Qt::yellow));
 }
 
 QTEST_MAIN(TestWebLink)
