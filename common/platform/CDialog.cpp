@@ -229,7 +229,15 @@ void CDialog::placeOver(QWidget* owner)
     const QRect workArea = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
     const bool overOwner = owner && owner->isVisible() && !owner->isMinimized();
     const QPoint centre = overOwner ? owner->frameGeometry().center() : workArea.center();
-    QRect frame(QPoint(0, 0), size());
+    // Our own frame is not known before we are shown; the owner's, drawn by
+    // the same window manager, is the best guess at it.
+    QMargins decoration;
+    if (owner) {
+        const QRect outer = owner->frameGeometry(), inner = owner->geometry();
+        decoration = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                              outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    }
+    QRect frame(QPoint(0, 0), size().grownBy(decoration));
     frame.moveCenter(centre);
     // Never leave part of the window outside the work area.
     frame.moveRight(std::min(frame.right(), workArea.right()));
