@@ -1,5 +1,6 @@
 #include "common/platform/QtSystemServices.h"
 
+#include "common/platform/ClipboardReader.h"
 #include "common/platform/DesktopOpen.h"
 #include "common/platform/ModalOwner.h"
 
@@ -60,13 +61,31 @@ bool QtSystemServices::IsLeftButtonDown()
 
 QWidget* QtSystemServices::GetFocus() { return QApplication::focusWidget(); }
 
+namespace {
+// Other programs' clipboards are read through our own X connection; Qt's
+// read would wait seconds for an owner that does not answer.
+bool readsThroughX() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
+} // namespace
+
 bool QtSystemServices::EmptyClipboard()
 {
+    if (readsThroughX())
+        ClipboardReader::instance().forgetPending();
     QGuiApplication::clipboard()->clear();
     return true;
 }
 
-QString QtSystemServices::ClipboardText() { return QGuiApplication::clipboard()->text(); }
+QString QtSystemServices::ClipboardText()
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (readsThroughX() && !clipboard->ownsClipboard())
+        return ClipboardReader::instance().read();
+    // Our own copy is answered from memory, never through the X server.
+    QString text = clipboard->text();
+    if (const qsizetype nul = text.indexOf(QChar(0)); nul >= 0)
+        text.truncate(nul);
+    return text;
+}
 
 void QtSystemServices::Beep(unsigned, unsigned) {}
 

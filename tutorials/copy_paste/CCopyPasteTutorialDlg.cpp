@@ -1,24 +1,23 @@
 #include "tutorials/copy_paste/CCopyPasteTutorialDlg.h"
 
+#include "common/WebSite.h"
+#include "common/platform/SystemServices.h"
 #include "common/resources/Resources.h"
+#include "tutorials/copy_paste/CopyPasteSteps.h"
 
+#include <QAbstractButton>
 #include <QLabel>
+#include <QPlainTextEdit>
 
-namespace {
-const char kInitialStatus[] =
-    "Please start the tutorial at Step 1.  As you complete the steps, this status area will "
-    "track your progress.  Check back here to see how you are progressing.";
-const char kPracticeSentence[] =
-    "Here is the text that you will select for your tutorial on cut/copy/paste - stop here";
-} // namespace
+using namespace CopyPasteSteps;
 
 CCopyPasteTutorialDlg::CCopyPasteTutorialDlg(QWidget* owner) : CDialog(kLayoutId, owner) {}
 
 void CCopyPasteTutorialDlg::DoDataExchange(CDataExchange& dx)
 {
     DDX_Control(dx, TutorialStatus::kRuleId, m_rule);
-    DDX_Text(dx, 1007, m_practiceText);
-    DDX_Text(dx, 1008, m_targetText);
+    DDX_Text(dx, kPracticeBoxId, m_practiceText);
+    DDX_Text(dx, kTargetBoxId, m_targetText);
     DDX_Text(dx, TutorialStatus::kStatusBoxId, m_statusText);
     DDX_Text(dx, 1006, m_overviewText);
 }
@@ -28,6 +27,29 @@ bool CCopyPasteTutorialDlg::OnInitDialog()
     m_pollTimerId = -1;
     CDialog::OnInitDialog();
     m_overviewText = Resources::LoadTextString(kOverviewTextId);
+
+    for (QPlainTextEdit* edit : {box(kPracticeBoxId), box(kTargetBoxId)}) {
+        if (!edit)
+            continue;
+        // The selection stays when the box loses the focus but is not drawn,
+        // so that a box that can no longer be copied from does not look as
+        // if it could.
+        QPalette palette = edit->palette();
+        palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                         palette.color(QPalette::Inactive, QPalette::Base));
+        palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                         palette.color(QPalette::Inactive, QPalette::Text));
+        edit->setPalette(palette);
+    }
+    for (QLabel* picture : findChildren<QLabel*>()) {
+        if (picture->accessibleName() == QLatin1String("Marker #1"))
+            m_startMarker = picture;
+        else if (picture->accessibleName() == QLatin1String("Marker #2"))
+            m_endMarker = picture;
+    }
+    if (auto* startOver = qobject_cast<QAbstractButton*>(GetDlgItem(kStartOverId)))
+        connect(startOver, &QAbstractButton::clicked, this, [this] { Reset(); });
+
     Reset();
     m_status.ShowRule(false);
     return true;
@@ -38,9 +60,21 @@ void CCopyPasteTutorialDlg::Reset()
     m_practiceText = QString::fromLatin1(kPracticeSentence);
     m_targetText.clear();
     m_statusText = QString::fromLatin1(kInitialStatus);
-    m_step = -1;
+    m_step = NotStarted;
+    // Another program holding the clipboard keeps what it holds; the user
+    // then simply has to copy before Step 3 counts.
+    systemServices().EmptyClipboard();
     UpdateData(false);
-    m_step = 0;
+    if (m_pollTimerId != -1)
+        KillTimer(m_pollTimerId);
+    m_step = Selecting;
+    if (QPlainTextEdit* practice = box(kPracticeBoxId)) {
+        QTextCursor caret = practice->textCursor();
+        caret.setPosition(0);
+        practice->setTextCursor(caret);
+        practice->ensureCursorVisible();
+    }
+    m_pollTimerId = SetTimer(kPollTimer, kPollMs);
 }
 
 void CCopyPasteTutorialDlg::OnCancel()
@@ -50,4 +84,79 @@ void CCopyPasteTutorialDlg::OnCancel()
     CDialog::OnCancel();
 }
 
-void CCopyPasteTutorialDlg::OnTimer(int id) { m_status.OnTimer(id); }
+void CCopyPasteTutorialDlg::OnTimer(int id)
+{
+    if (id == m_pollTimerId)
+        PollTick();
+    else
+        m_status.OnTimer(id);
+}
+
+void CCopyPasteTutorialDlg::PollTick()
+{
+    if (!GetDlgItem(TutorialStatus::kStatusBoxId))
+        return;
+    QPlainTextEdit* practice = box(kPracticeBoxId);
+    QPlainTextEdit* target = box(kTargetBoxId);
+    if (m_step >= 0 && (!practice || !target)) {
+        m_status.Report(QStringLiteral("Internal Error:  Contact %1.")
+                            .arg(QLatin1String(kMakerWebSiteDomain)),
+                        false);
+        return;
+    }
+
+    SystemServices& system = systemServices();
+    Observation seen;
+    if (practice) {
+        seen.practiceText = GetDlgItemText(kPracticeBoxId);
+        const QTextCursor selection = practice->textCursor();
+        seen.selStart = selection.selectionStart();
+        seen.selEnd = selection.selectionEnd();
+    }
+    seen.lastSelStart = m_lastSelStart;
+    seen.lastSelEnd = m_lastSelEnd;
+    QWidget* focus = system.GetFocus();
+    seen.focusInPractice = focus && focus == practice;
+    seen.focusInTarget = focus && focus == target;
+    seen.leftButtonDown = [&system] { return system.IsLeftButtonDown(); };
+    seen.clipboardText = [&system] { return system.ClipboardText(); };
+    seen.targetText = [this] { return GetDlgItemText(kTargetBoxId); };
+
+    const Outcome outcome = Decide(m_step, seen);
+    m_step = outcome.nextStep;
+    if (!outcome.message.isNull())
+        m_status.Report(outcome.message, outcome.flash);
+    if (outcome.selectionSeen) {
+        m_lastSelStart = seen.selStart;
+        m_lastSelEnd = seen.selEnd;
+    }
+}
+
+QPlainTextEdit* CCopyPasteTutorialDlg::box(int id) const
+{
+    return qobject_cast<QPlainTextEdit*>(GetDlgItem(id));
+}
+
+void CCopyPasteTutorialDlg::showEvent(QShowEvent* event)
+{
+    CDialog::showEvent(event);
+    PlaceMarkers();
+}
+
+void CCopyPasteTutorialDlg::PlaceMarkers()
+{
+    QPlainTextEdit* practice = box(kPracticeBoxId);
+    if (!practice)
+        return;
+    const auto pointAt = [&](QLabel* marker, int position) {
+        if (!marker)
+            return;
+        QTextCursor at(practice->document());
+        at.setPosition(std::min(position, practice->document()->characterCount() - 1));
+        const QPoint caret = practice->viewport()->mapTo(this, practice->cursorRect(at).center());
+        // The arrows' tips sit in the middle of their pictures.
+        marker->move(caret.x() - marker->width() / 2, marker->y());
+    };
+    pointAt(m_startMarker, 0);
+    pointAt(m_endMarker, kSentenceLength);
+}

@@ -4,23 +4,42 @@
 #include "common/platform/CDialog.h"
 
 class QLabel;
+class QPlainTextEdit;
 
+// Has the user select a sentence, copy it, click into a second box and paste
+// it there, all with the ordinary edit boxes and the real clipboard. The
+// window handles none of that input itself: four times a second it looks at
+// what can be seen from outside and reports how far the user has come.
 class CCopyPasteTutorialDlg : public CDialog {
     Q_OBJECT
 public:
     static constexpr int kLayoutId = 103;
     static constexpr int kOverviewTextId = 165;
+    static constexpr int kPracticeBoxId = 1007;
+    static constexpr int kTargetBoxId = 1008;
+    static constexpr int kStartOverId = 1010;
+    static constexpr int kPollTimer = 1;
+    static constexpr unsigned kPollMs = 250;
 
     explicit CCopyPasteTutorialDlg(QWidget* owner = nullptr);
+
+    int step() const { return m_step; }
+    int pollTimerId() const { return m_pollTimerId; }
 
 protected:
     void DoDataExchange(CDataExchange& dx) override;
     bool OnInitDialog() override;
     void OnCancel() override;
     void OnTimer(int id) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void Reset();
+    void PollTick();
+    QPlainTextEdit* box(int id) const;
+    // Lines the arrows up with the start and the end of the sentence as the
+    // box actually draws it, whatever the desktop's font.
+    void PlaceMarkers();
 
     QLabel* m_rule = nullptr;
     QString m_practiceText;
@@ -32,4 +51,6 @@ private:
     int m_step = 0;
     int m_lastSelStart = 0;
     int m_lastSelEnd = 0;
+    QLabel* m_startMarker = nullptr;
+    QLabel* m_endMarker = nullptr;
 };

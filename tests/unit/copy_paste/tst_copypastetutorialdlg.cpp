@@ -1,0 +1,199 @@
+#include "tests/support/FakeSystemServices.h"
+#include "tutorials/copy_paste/CCopyPasteTutorialDlg.h"
+#include "tutorials/copy_paste/CopyPasteSteps.h"
+
+#include <QAbstractButton>
+#include <QPlainTextEdit>
+#include <QTest>
+
+using namespace CopyPasteSteps;
+
+namespace {
+const QString kSentence = QString::fromLatin1(kPracticeSentence);
+const QString kInitial = QString::fromLatin1(kInitialStatus);
+
+struct Window {
+    FakeSystemServices fake;
+    CCopyPasteTutorialDlg dialog;
+
+    Window() { dialog.Create(); }
+    QPlainTextEdit* practice() const
+    {
+        return qobject_cast<QPlainTextEdit*>(dialog.GetDlgItem(1007));
+    }
+    QPlainTextEdit* target() const { return qobject_cast<QPlainTextEdit*>(dialog.GetDlgItem(1008)); }
+    QString status() const { return dialog.GetDlgItemText(1009); }
+    bool ruleVisible() const { return !dialog.GetDlgItem(1017)->isHidden(); }
+    void select(int start, int end)
+    {
+        QTextCursor cursor = practice()->textCursor();
+        cursor.setPosition(start);
+        cursor.setPosition(end, QTextCursor::KeepAnchor);
+        practice()->setTextCursor(cursor);
+    }
+    void press(int id) { qobject_cast<QAbstractButton*>(dialog.GetDlgItem(id))->click(); }
+};
+} // namespace
+
+class TestCopyPasteTutorialDlg : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void setUpShowsTheStartingPoint();
+    void wholeRunThroughTheTicks();
+    void startOverInTheMiddle();
+    void busyClipboardIsLeftAlone();
+    void unchangedSelectionWritesNothing();
+    void modifiedTextIsReportedUntilRestored();
+    void closeStopsThePollAndKeepsTheCopy();
+};
+
+void TestCopyPasteTutorialDlg::setUpShowsTheStartingPoint()
+{
+    FakeSystemServices fake;
+    fake.clipboardText = kSentence;
+    CCopyPasteTutorialDlg dialog;
+    QVERIFY(dialog.Create());
+    QCOMPARE(dialog.GetDlgItemText(1007), kSentence);
+    QCOMPARE(dialog.GetDlgItemText(1008), QString());
+    QCOMPARE(dialog.GetDlgItemText(1009), kInitial);
+    QVERIFY(!dialog.GetDlgItemText(1006).isEmpty());
+    QVERIFY(dialog.GetDlgItem(1017)->isHidden());
+    QCOMPARE(fake.clipboardEmptied, 1);
+    QCOMPARE(fake.clipboardText, QString());
+    QCOMPARE(dialog.step(), 0);
+    QCOMPARE(dialog.pollTimerId(), 1);
+    QVERIFY(dialog.IsTimerRunning(1));
+    auto* practice = qobject_cast<QPlainTextEdit*>(dialog.GetDlgItem(1007));
+    QVERIFY(!practice->textCursor().hasSelection());
+    QCOMPARE(practice->textCursor().position(), 0);
+    QCOMPARE(practice->accessibleName(), QString("Practice text"));
+    QCOMPARE(dialog.GetDlgItem(1008)->accessibleName(), QString("Paste target"));
+    QVERIFY(!practice->isReadOnly());
+}
+
+void TestCopyPasteTutorialDlg::wholeRunThroughTheTicks()
+{
+    Window w;
+    w.fake.focus = w.practice();
+    w.fake.leftButtonDown = true;
+    w.select(0, 20);
+    w.fake.advance(250);
+    QCOMPARE(w.status(), QString("You're on the right track.  Keep selecting..."));
+    QVERIFY(!w.ruleVisible());
+
+    w.select(0, 85);
+    w.fake.advance(250);
+    QCOMPARE(w.dialog.step(), 1);
+    QVERIFY(w.status().startsWith("Steps 1 & 2 are Complete!"));
+    QVERIFY(w.ruleVisible());
+    w.fake.advance(250); // the flash: off...
+    QVERIFY(!w.ruleVisible());
+
+    w.fake.leftButtonDown = false;
+    w.fake.clipboardText = kSentence;
+    w.fake.advance(250);
+    QCOMPARE(w.dialog.step(), 2);
+    QVERIFY(w.status().startsWith("Step 3 is Complete!"));
+
+    w.fake.focus = w.target();
+    w.fake.advance(250);
+    QCOMPARE(w.dialog.step(), 3);
+    w.target()->setPlainText(kSentence);
+    w.fake.advance(250);
+    QCOMPARE(w.dialog.step(), 4);
+    QVERIFY(w.status().startsWith("Congratulations!  You did it!\r\n\r\n"));
+}
+
+void TestCopyPasteTutorialDlg::startOverInTheMiddle()
+{
+    Window w;
+    w.fake.focus = w.practice();
+    w.select(0, 85);
+    w.fake.advance(250);
+    w.fake.clipboardText = kSentence;
+    w.fake.advance(250);
+    QCOMPARE(w.dialog.step(), 2);
+    w.target()->setPlainText("typed");
+    w.fake.advance(100);
+
+    w.press(1010);
+    QCOMPARE(w.dialog.step(), 0);
+    QCOMPARE(w.fake.clipboardText, QString());
+    QCOMPARE(w.fake.clipboardEmptied, 2);
+    QCOMPARE(w.dialog.GetDlgItemText(1008), QString());
+    QCOMPARE(w.status(), kInitial);
+    QVERIFY(!w.practice()->textCursor().hasSelection());
+    QCOMPARE(w.practice()->textCursor().position(), 0);
+
+    // The poll counts its period afresh from the reset.
+    w.select(7, 7);
+    w.fake.advance(249);
+    QCOMPARE(w.status(), kInitial);
+    w.fake.advance(1);
+    QCOMPARE(w.status(), QString("Oops... The selected text isn't quite right.  Please start over at Step 1."));
+}
+
+void TestCopyPasteTutorialDlg::busyClipboardIsLeftAlone()
+{
+    Window w;
+    w.fake.clipboardBusy = true;
+    w.fake.clipboardText = kSentence;
+    w.press(1010);
+    QCOMPARE(w.fake.clipboardText, kSentence);
+    QVERIFY(w.fake.messageBoxes.isEmpty());
+    QCOMPARE(w.status(), kInitial);
+    QCOMPARE(w.dialog.step(), 0);
+}
+
+void TestCopyPasteTutorialDlg::unchangedSelectionWritesNothing()
+{
+    Window w;
+    w.fake.focus = w.practice();
+    w.fake.leftButtonDown = true;
+    w.select(0, 10);
+    w.fake.advance(250);
+    QCOMPARE(w.status(), QString("You're on the right track.  Keep selecting..."));
+    w.dialog.SetDlgItemText(1009, "marker");
+    w.fake.advance(250);
+    QCOMPARE(w.status(), QString("marker"));
+    w.select(0, 11);
+    w.fake.advance(250);
+    QCOMPARE(w.status(), QString("You're on the right track.  Keep selecting..."));
+}
+
+void TestCopyPasteTutorialDlg::modifiedTextIsReportedUntilRestored()
+{
+    Window w;
+    w.fake.focus = w.practice();
+    w.select(85, 85);
+    w.practice()->textCursor().insertText("!");
+    w.fake.advance(250);
+    QVERIFY(w.status().startsWith("Oops.. The text being copied has been modified."));
+    QVERIFY(!w.ruleVisible());
+    w.practice()->undo();
+    QCOMPARE(w.dialog.GetDlgItemText(1007), kSentence);
+    w.select(0, 85);
+    w.fake.advance(250);
+    QCOMPARE(w.dialog.step(), 1);
+}
+
+void TestCopyPasteTutorialDlg::closeStopsThePollAndKeepsTheCopy()
+{
+    Window w;
+    w.fake.focus = w.practice();
+    w.select(0, 85);
+    w.fake.advance(250);
+    w.fake.clipboardText = kSentence;
+    w.fake.advance(1000); // past the flash
+    QCOMPARE(w.fake.runningTimerCount(), 1);
+
+    w.press(2);
+    QCOMPARE(w.fake.runningTimerCount(), 0);
+    QVERIFY(!w.dialog.IsTimerRunning(1));
+    QCOMPARE(w.fake.clipboardText, kSentence);
+    QCOMPARE(w.fake.clipboardEmptied, 1);
+    QCOMPARE(w.dialog.result(), CDialog::IDCANCEL);
+}
+
+QTEST_MAIN(TestCopyPasteTutorialDlg)
+#include "tst_copypastetutorialdlg.moc"
