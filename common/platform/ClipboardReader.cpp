@@ -157,4 +157,14 @@ QString ClipboardReader::read()
     }
 }
 
-void ClipboardReader::forgetPending() { m_pending = false; }
+bool ClipboardReader::empty()
+{
+    m_pending = false;
+    if (!open())
+        return false;
+    // The current server time always wins over the owner's; Qt's own
+    // request carries the time of the last event it saw, which loses to a
+    // program that copied since.
+    XSetSelectionOwner(m_x->display, m_x->clipboard, None, CurrentTime);
+    return XGetSelectionOwner(m_x->display, m_x->clipboard) == None;
+}

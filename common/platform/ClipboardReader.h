@@ -28,9 +28,10 @@ public:
     // The clipboard's text up to its first NUL; empty when it holds no text,
     // holds too much, or the owner has not answered yet.
     QString read();
-    // Drops an unanswered request, so that no answer from before a change
-    // of the clipboard is taken for its content afterwards.
-    void forgetPending();
+    // Takes the clipboard from whichever program owns it and leaves it
+    // empty; false when that could not be done. An unanswered request is
+    // dropped, so that no answer from before is taken for the new content.
+    bool empty();
 
 private:
     ClipboardReader() = default;

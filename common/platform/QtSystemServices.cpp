@@ -69,10 +69,15 @@ bool readsThroughX() { return QGuiApplication::platformName() == QLatin1String("
 
 bool QtSystemServices::EmptyClipboard()
 {
-    if (readsThroughX())
-        ClipboardReader::instance().forgetPending();
-    QGuiApplication::clipboard()->clear();
-    return true;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!readsThroughX()) {
+        clipboard->clear();
+        return true;
+    }
+    // Qt drops its own copy; the X server is told in any case.
+    if (clipboard->ownsClipboard())
+        clipboard->clear();
+    return ClipboardReader::instance().empty();
 }
 
 QString QtSystemServices::ClipboardText()
