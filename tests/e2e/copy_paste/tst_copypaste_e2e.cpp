@@ -1,0 +1,319 @@
+#include "common/platform/SystemServices.h"
+#include "tests/support/XInput.h"
+#include "tutorials/copy_paste/CCopyPasteTutorialDlg.h"
+#include "tutorials/copy_paste/CopyPasteSteps.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+// Qt before Xlib, whose macros clash with Qt names.
+#include <X11/Xlib.h>
+
+using namespace CopyPasteSteps;
+
+namespace {
+const QString kSentence = QString::fromLatin1(kPracticeSentence);
+const QString kInitial = QString::fromLatin1(kInitialStatus);
+const QString kKeepSelecting = "You're on the right track.  Keep selecting...";
+const QString kSelected = "Steps 1 & 2 are Complete!  Good Job!\r\n\r\nYou have selected the "
+                          "text as instructed! Now move on to Step 3.";
+const QString kNotQuite =
+    "Oops... The selected text isn't quite right.  Please start over at Step 1.";
+const QString kUndone = "Oops!  Something went wrong.  You still need to complete Step 4.";
+const QString kDone = "Congratulations!  You did it!\r\n\r\nYou successfully copied and pasted "
+                      "text from one window to another!";
+
+// The test binary doubles as "another program" that owns the clipboard.
+const char kOwnerMode[] = "--own-clipboard";
+
+int holdClipboardWithoutAnswering()
+{
+    Display* display = XOpenDisplay(nullptr);
+    if (!display)
+        return 1;
+    const Window window =
+        XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0, 0, 0);
+    const Atom clipboard = XInternAtom(display, "CLIPBOARD", False);
+    XSetSelectionOwner(display, clipboard, window, CurrentTime);
+    if (XGetSelectionOwner(display, clipboard) != window)
+        return 1;
+    std::puts("ready");
+    std::fflush(stdout);
+    for (;;) { // every SelectionRequest goes unanswered
+        XEvent event;
+        XNextEvent(display, &event);
+    }
+}
+
+int holdClipboardText(int argc, char** argv, const QString& text)
+{
+    QGuiApplication app(argc, argv);
+    QGuiApplication::clipboard()->setText(text);
+    std::puts("ready");
+    std::fflush(stdout);
+    return app.exec();
+}
+
+int runClipboardOwner(int argc, char** argv)
+{
+    const QByteArray what = argv[2];
+    if (what == "hung")
+        return holdClipboardWithoutAnswering();
+    if (what == "huge")
+        return holdClipboardText(argc, argv, QString(40 * 1024 * 1024, QChar('x')));
+    return holdClipboardText(argc, argv, QString::fromUtf8(what));
+}
+} // namespace
+
+class TestCopyPasteEndToEnd : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void wholeTutorialWithMouseAndKeys();
+    void strayClickWithButtonUp();
+    void copyThroughTheContextMenu();
+    void focusLeavingTheTargetUndoesStep4();
+    void startOverInTheMiddle();
+    void reopeningEmptiesAnotherProgramsClipboard();
+    void ownerThatNeverAnswersDoesNotFreeze();
+    void hugeClipboardIsNotTheSentence();
+
+private:
+    QPlainTextEdit* practice() const;
+    QPlainTextEdit* target() const;
+    QString status() const { return m_dialog->GetDlgItemText(1009); }
+    // A point beside the character at `position` of the practice box.
+    QPoint beside(int position, int dx) const;
+    bool waitForStep(int step) { return XInput::waitFor([&] { return m_dialog->step() == step; }); }
+    void selectAllInPracticeBox();
+    void startOwner(const QString& what);
+    // The longest time the event loop went without running, over `ms`.
+    qint64 longestStall(int ms);
+
+    std::unique_ptr<CCopyPasteTutorialDlg> m_dialog;
+    std::unique_ptr<QProcess> m_owner;
+};
+
+QPlainTextEdit* TestCopyPasteEndToEnd::practice() const
+{
+    return qobject_cast<QPlainTextEdit*>(m_dialog->GetDlgItem(1007));
+}
+
+QPlainTextEdit* TestCopyPasteEndToEnd::target() const
+{
+    return qobject_cast<QPlainTextEdit*>(m_dialog->GetDlgItem(1008));
+}
+
+QPoint TestCopyPasteEndToEnd::beside(int position, int dx) const
+{
+    QTextCursor at(practice()->document());
+    at.setPosition(position);
+    return practice()->viewport()->mapToGlobal(practice()->cursorRect(at).center() +
+                                               QPoint(dx, 0));
+}
+
+void TestCopyPasteEndToEnd::selectAllInPracticeBox()
+{
+    XInput::click(beside(10, 0));
+    QVERIFY(XInput::waitFor([&] { return practice()->hasFocus(); }));
+    XInput::keys("ctrl+a");
+    QVERIFY(waitForStep(Selected));
+}
+
+void TestCopyPasteEndToEnd::startOwner(const QString& what)
+{
+    m_owner = std::make_unique<QProcess>();
+    m_owner->start(QCoreApplication::applicationFilePath(), {kOwnerMode, what});
+    QVERIFY(m_owner->waitForReadyRead(10000));
+    QCOMPARE(m_owner->readLine().trimmed(), QByteArray("ready"));
+}
+
+qint64 TestCopyPasteEndToEnd::longestStall(int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = 0;
+    qint64 longest = 0;
+    QTimer probe;
+    probe.setTimerType(Qt::PreciseTimer);
+    probe.setInterval(5);
+    connect(&probe, &QTimer::timeout, [&] {
+        longest = std::max(longest, clock.elapsed() - last);
+        last = clock.elapsed();
+    });
+    probe.start();
+    QTest::qWait(ms);
+    return std::max(longest, clock.elapsed() - last);
+}
+
+void TestCopyPasteEndToEnd::init()
+{
+    m_dialog = std::make_unique<CCopyPasteTutorialDlg>();
+    QVERIFY(m_dialog->Create());
+    m_dialog->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+}
+
+void TestCopyPasteEndToEnd::cleanup()
+{
+    XInput::release(1);
+    XInput::keys("Escape");
+    m_dialog.reset();
+    if (m_owner) {
+        m_owner->kill();
+        m_owner->waitForFinished();
+        m_owner.reset();
+    }
+    XInput::settle();
+}
+
+void TestCopyPasteEndToEnd::wholeTutorialWithMouseAndKeys()
+{
+    XInput::moveTo(beside(0, -2));
+    XInput::press();
+    XInput::moveTo(beside(30, 0));
+    QVERIFY(XInput::waitFor([&] { return status() == kKeepSelecting; }));
+    XInput::moveTo(beside(85, 6));
+    // Complete while the button is still held.
+    QVERIFY(waitForStep(Selected));
+    QCOMPARE(status(), kSelected);
+    XInput::release();
+
+    XInput::keys("ctrl+c");
+    QVERIFY(waitForStep(Copied));
+    QVERIFY(status().startsWith("Step 3 is Complete!"));
+
+    XInput::click(XInput::centreOf(target()));
+    QVERIFY(waitForStep(Placed));
+    QVERIFY(status().startsWith("Step 4 is Complete!"));
+
+    XInput::keys("ctrl+v");
+    QVERIFY(waitForStep(Done));
+    QCOMPARE(status(), kDone);
+    QCOMPARE(m_dialog->GetDlgItemText(1008), kSentence);
+
+    XInput::click(XInput::centreOf(m_dialog->GetDlgItem(CDialog::IDCANCEL)));
+    QVERIFY(XInput::waitFor([&] { return !m_dialog->isVisible(); }));
+    QVERIFY(!m_dialog->IsTimerRunning(CCopyPasteTutorialDlg::kPollTimer));
+    QCOMPARE(systemServices().ClipboardText(), kSentence);
+}
+
+void TestCopyPasteEndToEnd::strayClickWithButtonUp()
+{
+    XInput::click(beside(20, 0));
+    QVERIFY(XInput::waitFor([&] { return status() == kNotQuite; }));
+    QCOMPARE(m_dialog->step(), int(Selecting));
+}
+
+void TestCopyPasteEndToEnd::copyThroughTheContextMenu()
+{
+    selectAllInPracticeBox();
+    XInput::click(XInput::centreOf(practice()), 3);
+    QMenu* menu = nullptr;
+    QVERIFY(XInput::waitFor([&] {
+        menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        return menu != nullptr;
+    }));
+    QAction* copy = nullptr;
+    for (QAction* action : menu->actions())
+        if (action->text().remove('&').startsWith("Copy"))
+            copy = action;
+    QVERIFY(copy && copy->isEnabled());
+    XInput::click(menu->mapToGlobal(menu->actionGeometry(copy).center()));
+    QVERIFY(waitForStep(Copied));
+}
+
+void TestCopyPasteEndToEnd::focusLeavingTheTargetUndoesStep4()
+{
+    selectAllInPracticeBox();
+    XInput::keys("ctrl+c");
+    QVERIFY(waitForStep(Copied));
+    XInput::click(XInput::centreOf(target()));
+    QVERIFY(waitForStep(Placed));
+
+    XInput::click(beside(10, 0));
+    QVERIFY(waitForStep(Copied));
+    QCOMPARE(status(), kUndone);
+    XInput::click(XInput::centreOf(target()));
+    QVERIFY(waitForStep(Placed));
+}
+
+void TestCopyPasteEndToEnd::startOverInTheMiddle()
+{
+    selectAllInPracticeBox();
+    XInput::keys("ctrl+c");
+    QVERIFY(waitForStep(Copied));
+    XInput::click(XInput::centreOf(target()));
+    XInput::keys("x");
+    QVERIFY(waitForStep(Placed));
+
+    XInput::click(XInput::centreOf(m_dialog->GetDlgItem(CCopyPasteTutorialDlg::kStartOverId)));
+    QVERIFY(waitForStep(Selecting));
+    QCOMPARE(status(), kInitial);
+    QCOMPARE(m_dialog->GetDlgItemText(1008), QString());
+    QCOMPARE(systemServices().ClipboardText(), QString());
+    QCOMPARE(practice()->textCursor().position(), 0);
+}
+
+void TestCopyPasteEndToEnd::reopeningEmptiesAnotherProgramsClipboard()
+{
+    m_dialog.reset();
+    startOwner(kSentence);
+    QCOMPARE(systemServices().ClipboardText(), kSentence);
+
+    init();
+    QCOMPARE(systemServices().ClipboardText(), QString());
+    selectAllInPracticeBox();
+    // Step 3 waits for a copy of the user's own.
+    QVERIFY(!XInput::waitFor([&] { return m_dialog->step() != Selected; }, 700));
+}
+
+void TestCopyPasteEndToEnd::ownerThatNeverAnswersDoesNotFreeze()
+{
+    selectAllInPracticeBox();
+    startOwner("hung");
+    // Covers the first unanswered request, its abandonment and the next one.
+    const qint64 stall = longestStall(1600);
+    qInfo("longest event-loop stall with a hung clipboard owner: %lld ms", stall);
+    QVERIFY2(stall < 100, qPrintable(QString::number(stall)));
+    QCOMPARE(m_dialog->step(), int(Selected));
+    QCOMPARE(status(), kSelected);
+
+    // The user's own copy takes the clipboard back and counts.
+    XInput::keys("ctrl+c");
+    QVERIFY(waitForStep(Copied));
+}
+
+void TestCopyPasteEndToEnd::hugeClipboardIsNotTheSentence()
+{
+    selectAllInPracticeBox();
+    startOwner("huge");
+    const qint64 stall = longestStall(1000);
+    qInfo("longest event-loop stall with a 40 MB clipboard: %lld ms", stall);
+    QVERIFY2(stall < 100, qPrintable(QString::number(stall)));
+    QCOMPARE(m_dialog->step(), int(Selected));
+    QCOMPARE(systemServices().ClipboardText(), QString());
+}
+
+int main(int argc, char** argv)
+{
+    if (argc == 3 && std::strcmp(argv[1], kOwnerMode) == 0)
+        return runClipboardOwner(argc, argv);
+    QApplication app(argc, argv);
+    TestCopyPasteEndToEnd test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_copypaste_e2e.moc"
