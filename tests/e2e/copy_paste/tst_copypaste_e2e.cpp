@@ -85,7 +85,8 @@ private Q_SLOTS:
     void copyThroughTheContextMenu();
     void focusLeavingTheTargetUndoesStep4();
     void startOverInTheMiddle();
-    void reopeningEmptiesAnotherProgramsClipboard();
+    void reopeningEmptiesTheClipboard_data();
+    void reopeningEmptiesTheClipboard();
     void ownerThatNeverAnswersDoesNotFreeze();
     void hugeClipboardIsNotTheSentence();
 
@@ -266,10 +267,28 @@ void TestCopyPasteEndToEnd::startOverInTheMiddle()
     QCOMPARE(practice()->textCursor().position(), 0);
 }
 
-void TestCopyPasteEndToEnd::reopeningEmptiesAnotherProgramsClipboard()
+void TestCopyPasteEndToEnd::reopeningEmptiesTheClipboard_data()
 {
-    m_dialog.reset();
-    startOwner(kSentence);
+    QTest::addColumn<bool>("copiedHere");
+    QTest::newRow("copied in the previous run") << true;
+    QTest::newRow("copied in another program") << false;
+}
+
+void TestCopyPasteEndToEnd::reopeningEmptiesTheClipboard()
+{
+    QFETCH(bool, copiedHere);
+    if (copiedHere) {
+        selectAllInPracticeBox();
+        XInput::keys("ctrl+c");
+        QVERIFY(waitForStep(Copied));
+        XInput::keys("Escape");
+        QVERIFY(XInput::waitFor([&] { return !m_dialog->isVisible(); }));
+        QVERIFY(!m_dialog->IsTimerRunning(CCopyPasteTutorialDlg::kPollTimer));
+        m_dialog.reset();
+    } else {
+        m_dialog.reset();
+        startOwner(kSentence);
+    }
     QCOMPARE(systemServices().ClipboardText(), kSentence);
 
     init();
