@@ -6,6 +6,7 @@
 #include "tutorials/copy_paste/CopyPasteSteps.h"
 
 #include <QAbstractButton>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 
@@ -31,15 +32,8 @@ bool CCopyPasteTutorialDlg::OnInitDialog()
     for (QPlainTextEdit* edit : {box(kPracticeBoxId), box(kTargetBoxId)}) {
         if (!edit)
             continue;
-        // The selection stays when the box loses the focus but is not drawn,
-        // so that a box that can no longer be copied from does not look as
-        // if it could.
-        QPalette palette = edit->palette();
-        palette.setColor(QPalette::Inactive, QPalette::Highlight,
-                         palette.color(QPalette::Inactive, QPalette::Base));
-        palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                         palette.color(QPalette::Inactive, QPalette::Text));
-        edit->setPalette(palette);
+        DrawSelectionWithoutFocus(edit, false);
+        edit->installEventFilter(this);
     }
     for (QLabel* picture : findChildren<QLabel*>()) {
         if (picture->accessibleName() == QLatin1String("Marker #1"))
@@ -130,6 +124,30 @@ void CCopyPasteTutorialDlg::PollTick()
         m_lastSelStart = seen.selStart;
         m_lastSelEnd = seen.selEnd;
     }
+}
+
+bool CCopyPasteTutorialDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        if (auto* edit = qobject_cast<QPlainTextEdit*>(watched)) {
+            // The box keeps the focus while its own context menu is open, and
+            // the selection the user is about to copy must stay in sight.
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            DrawSelectionWithoutFocus(edit, reason == Qt::PopupFocusReason);
+        }
+    }
+    return CDialog::eventFilter(watched, event);
+}
+
+void CCopyPasteTutorialDlg::DrawSelectionWithoutFocus(QPlainTextEdit* edit, bool draw)
+{
+    QPalette palette = edit->palette();
+    const QPalette::ColorGroup shown = draw ? QPalette::Active : QPalette::Inactive;
+    palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                     palette.color(shown, draw ? QPalette::Highlight : QPalette::Base));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     palette.color(shown, draw ? QPalette::HighlightedText : QPalette::Text));
+    edit->setPalette(palette);
 }
 
 QPlainTextEdit* CCopyPasteTutorialDlg::box(int id) const

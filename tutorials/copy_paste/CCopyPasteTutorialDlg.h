@@ -32,11 +32,16 @@ protected:
     void OnCancel() override;
     void OnTimer(int id) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Reset();
     void PollTick();
     QPlainTextEdit* box(int id) const;
+    // The selection stays when a box loses the focus; it is drawn then only
+    // if `draw`, so that a box that can no longer be copied from does not
+    // look as if it could.
+    static void DrawSelectionWithoutFocus(QPlainTextEdit* edit, bool draw);
     // Lines the arrows up with the start and the end of the sentence as the
     // box actually draws it, whatever the desktop's font.
     void PlaceMarkers();

@@ -3,6 +3,8 @@
 #include "tutorials/copy_paste/CopyPasteSteps.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QFocusEvent>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -45,6 +47,8 @@ private Q_SLOTS:
     void unchangedSelectionWritesNothing();
     void modifiedTextIsReportedUntilRestored();
     void closeStopsThePollAndKeepsTheCopy();
+    void selectionDrawnWithoutFocus_data();
+    void selectionDrawnWithoutFocus();
 };
 
 void TestCopyPasteTutorialDlg::setUpShowsTheStartingPoint()
@@ -193,6 +197,37 @@ void TestCopyPasteTutorialDlg::closeStopsThePollAndKeepsTheCopy()
     QCOMPARE(w.fake.clipboardText, kSentence);
     QCOMPARE(w.fake.clipboardEmptied, 1);
     QCOMPARE(w.dialog.result(), CDialog::IDCANCEL);
+}
+
+void TestCopyPasteTutorialDlg::selectionDrawnWithoutFocus_data()
+{
+    QTest::addColumn<QList<Qt::FocusReason>>("focusLost"); // in order
+    QTest::addColumn<bool>("drawn");
+    QTest::newRow("never had the focus") << QList<Qt::FocusReason>{} << false;
+    QTest::newRow("its context menu is open") << QList{Qt::PopupFocusReason} << true;
+    QTest::newRow("clicked elsewhere") << QList{Qt::MouseFocusReason} << false;
+    QTest::newRow("another program active") << QList{Qt::ActiveWindowFocusReason} << false;
+    QTest::newRow("menu closed, then left")
+        << QList{Qt::PopupFocusReason, Qt::TabFocusReason} << false;
+}
+
+void TestCopyPasteTutorialDlg::selectionDrawnWithoutFocus()
+{
+    QFETCH(QList<Qt::FocusReason>, focusLost);
+    QFETCH(bool, drawn);
+    Window w;
+    w.select(0, 85);
+    for (Qt::FocusReason reason : focusLost) {
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QApplication::sendEvent(w.practice(), &out);
+    }
+    const QImage shown = w.practice()->viewport()->grab().toImage();
+    const QRgb highlight = w.practice()->palette().color(QPalette::Active, QPalette::Highlight).rgb();
+    int highlighted = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            highlighted += shown.pixel(x, y) == highlight;
+    QCOMPARE(highlighted > 0, drawn);
 }
 
 QTEST_MAIN(TestCopyPasteTutorialDlg)
