@@ -206,15 +206,26 @@ void TestCopyPasteEndToEnd::cleanup()
 
 void TestCopyPasteEndToEnd::wholeTutorialWithMouseAndKeys()
 {
+    QStringList written;
+    auto* statusBox = qobject_cast<QPlainTextEdit*>(m_dialog->GetDlgItem(1009));
+    connect(statusBox, &QPlainTextEdit::textChanged, [&] { written << status(); });
+
     XInput::moveTo(beside(0, -2));
     XInput::press();
-    XInput::moveTo(beside(30, 0));
-    QVERIFY(XInput::waitFor([&] { return status() == kKeepSelecting; }));
+    // Across the first line and on into the second.
+    for (int position : {10, 35, 70}) {
+        const qsizetype before = written.size();
+        XInput::moveTo(beside(position, 0));
+        QVERIFY(XInput::waitFor([&] { return written.size() > before; }));
+        QCOMPARE(written.last(), kKeepSelecting);
+    }
     XInput::moveTo(beside(85, 6));
     // Complete while the button is still held.
     QVERIFY(waitForStep(Selected));
     QCOMPARE(status(), kSelected);
     XInput::release();
+    written.removeDuplicates();
+    QCOMPARE(written, QStringList({kKeepSelecting, kSelected}));
 
     XInput::keys("ctrl+c");
     QVERIFY(waitForStep(Copied));
