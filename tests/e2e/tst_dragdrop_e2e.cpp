@@ -52,27 +52,6 @@ bool pointerIsFree()
     return result == GrabSuccess;
 }
 
-void sendDeleteWindow(WId window)
-{
-    Display* display = XOpenDisplay(nullptr);
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, window, False, NoEventMask, &event);
-    XCloseDisplay(display);
-}
-
-void giveFocusTo(WId window)
-{
-    Display* display = XOpenDisplay(nullptr);
-    XSetInputFocus(display, window, RevertToParent, CurrentTime);
-    XCloseDisplay(display);
-}
-
 } // namespace
 
 class TestDragDropEndToEnd : public QObject {
@@ -322,7 +301,7 @@ void TestDragDropEndToEnd::dragEndsCleanly()
 
     QWidget other;
     if (route == "close message") {
-        sendDeleteWindow(m_dialog->winId());
+        XInput::requestClose(m_dialog->winId());
     } else if (route == "Start Over") {
         // The press gave the tree the focus; Start Over is next.
         XInput::keys("Tab");
@@ -333,7 +312,7 @@ void TestDragDropEndToEnd::dragEndsCleanly()
         other.setGeometry(20, 20, 100, 100);
         other.show();
         QVERIFY(QTest::qWaitForWindowExposed(&other));
-        giveFocusTo(other.winId());
+        XInput::giveFocus(other.winId());
         QVERIFY(XInput::waitFor([&] { return other.isActiveWindow(); }, 2000));
     } else {
         XInput::keys(route);

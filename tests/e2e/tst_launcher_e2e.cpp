@@ -6,9 +6,6 @@
 #include <QScreen>
 #include <QTest>
 
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
-
 namespace {
 
 QString xdotool(const QStringList& arguments)
@@ -17,21 +14,6 @@ QString xdotool(const QStringList& arguments)
     process.start("xdotool", arguments);
     process.waitForFinished(5000);
     return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
-}
-
-// The close box of a window manager sends this message.
-void sendDeleteWindow(unsigned long window)
-{
-    Display* display = XOpenDisplay(nullptr);
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, window, False, NoEventMask, &event);
-    XCloseDisplay(display);
 }
 
 } // namespace
@@ -89,7 +71,7 @@ void TestLauncherEndToEnd::closesByEveryRoute()
             XInput::keys("Tab");
         XInput::keys("Return");
     } else if (route == "close box") {
-        sendDeleteWindow(window.toULong());
+        XInput::requestClose(window.toULong());
     } else {
         XInput::keys("alt+space");
         QVERIFY(XInput::waitFor([] {

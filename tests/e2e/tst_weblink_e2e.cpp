@@ -26,17 +26,10 @@ namespace {
 
 const QString kAddress = QStringLiteral("https://www.vellumark.example/");
 
-void xdotool(const QStringList& arguments)
-{
-    QProcess process;
-    process.start("/usr/bin/xdotool", arguments);
-    process.waitForFinished(5000);
-}
-
 void giveFocus(QWidget* window)
 {
     // There is no window manager here to hand out the input focus.
-    xdotool({"windowfocus", "--sync", QString::number(window->winId())});
+    XInput::giveFocus(window->winId());
     XInput::waitFor([&] { return window->isActiveWindow(); }, 2000);
 }
 

@@ -31,6 +31,25 @@ void flush() { XSync(display(), False); }
 
 namespace XInput {
 
+void requestClose(unsigned long window)
+{
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display(), "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display(), "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display(), window, False, NoEventMask, &event);
+    flush();
+}
+
+void giveFocus(unsigned long window)
+{
+    XSetInputFocus(display(), window, RevertToParent, CurrentTime);
+    flush();
+}
+
 void moveTo(const QPoint& global)
 {
     XTestFakeMotionEvent(display(), -1, global.x(), global.y(), CurrentTime);

@@ -18,6 +18,11 @@ void click(const QPoint& global, int button = 1);
 // A key combination such as "ctrl+c", "Escape" or "shift+F10" (X keysym names).
 void keys(const QString& combination);
 
+// What a window manager does for the user: asks a window to close (its
+// close box) and gives a window the keyboard focus.
+void requestClose(unsigned long window);
+void giveFocus(unsigned long window);
+
 // Centre of a widget in screen coordinates.
 QPoint centreOf(const QWidget* widget);
 
