@@ -3,6 +3,7 @@
 #include "common/platform/ClipboardReader.h"
 #include "common/platform/DesktopOpen.h"
 #include "common/platform/ModalOwner.h"
+#include "common/platform/Tone.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -92,7 +93,7 @@ QString QtSystemServices::ClipboardText()
     return text;
 }
 
-void QtSystemServices::Beep(unsigned, unsigned) {}
+void QtSystemServices::Beep(unsigned hz, unsigned ms) { Tone::Play(hz, ms); }
 
 int QtSystemServices::OpenAddress(const QString& address)
 {

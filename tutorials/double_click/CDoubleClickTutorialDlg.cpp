@@ -1,8 +1,33 @@
 #include "tutorials/double_click/CDoubleClickTutorialDlg.h"
 
+#include "common/TutorialStatus.h"
+#include "common/platform/SystemServices.h"
 #include "common/resources/Resources.h"
 
+#include <QAccessible>
+#include <QCheckBox>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QtMath>
+
+using namespace DoubleClick;
+
+namespace {
+
+const QString kTargetName = QStringLiteral("Double-click target");
+
+// Client pixels of a mouse event; positions may be fractional on scaled
+// screens, and a point belongs to the pixel it falls in.
+QPoint clientPixel(const QMouseEvent* event)
+{
+    return QPoint(qFloor(event->position().x()), qFloor(event->position().y()));
+}
+
+} // namespace
 
 CDoubleClickTutorialDlg::CDoubleClickTutorialDlg(QWidget* owner)
     : CDialog(kLayoutId, owner),
@@ -14,23 +39,246 @@ CDoubleClickTutorialDlg::CDoubleClickTutorialDlg(QWidget* owner)
 void CDoubleClickTutorialDlg::DoDataExchange(CDataExchange& dx)
 {
     DDX_Control(dx, TutorialStatus::kRuleId, m_rule);
-    DDX_Text(dx, 1011, m_feedbackText);
+    DDX_Control(dx, TutorialStatus::kStatusBoxId, m_statusBox);
+    DDX_Control(dx, kReleasedIconId, m_releasedIcon);
+    DDX_Control(dx, kPressedIconId, m_pressedIcon);
+    DDX_Control(dx, kShowMeId, m_showMeBox);
+    DDX_Text(dx, kFeedbackId, m_feedbackText);
     DDX_Text(dx, TutorialStatus::kStatusBoxId, m_statusText);
     DDX_Text(dx, 1006, m_overviewText);
+}
+
+QWidget* CDoubleClickTutorialDlg::CreateCustomControl(const ControlTemplate& control)
+{
+    // The framework builds the target picture; its place is settled at set-up.
+    if (control.kind == QLatin1String("picture") && control.resource == kTargetBitmapId)
+        m_targetLayoutRect = dialogUnits().toPixels(control.rect);
+    return nullptr;
 }
 
 bool CDoubleClickTutorialDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     m_overviewText = Resources::LoadTextString(kOverviewTextId);
-    m_status.ShowRule(false);
-    UpdateData(false);
+    if (m_statusBox) {
+        m_statusBox->setTabStopDistance(dialogUnits().cx * kStatusTabStopDlu / 4.0);
+        connect(m_statusBox, &QPlainTextEdit::textChanged, this,
+                &CDoubleClickTutorialDlg::AlignStatistics);
+    }
+    m_doubleClicks = m_singleClicks = m_tooSlow = m_mouseMoved = 0;
+    m_clickLimit = ClickLimit(systemServices().GetDoubleClickTime());
+    ClearFirstClick();
+    m_lastResult = ResultNone;
+    if (m_rule)
+        m_rule->hide();
+    PlaceTarget();
+    if (m_showMeBox)
+        connect(m_showMeBox, &QCheckBox::clicked, this, &CDoubleClickTutorialDlg::OnShowMeClicked);
+    PushTexts();
     return true;
+}
+
+void CDoubleClickTutorialDlg::PlaceTarget()
+{
+    QLabel* picture = nullptr;
+    for (auto* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (label->accessibleName() == kTargetName)
+            picture = label;
+    }
+    const int frame = picture ? picture->frameWidth() : 0;
+    const QRect geometry = TargetPictureGeometry(m_targetLayoutRect, frame);
+    if (picture)
+        picture->setGeometry(geometry);
+    m_targetRect = TargetRect(geometry, frame);
 }
 
 void CDoubleClickTutorialDlg::OnCancel()
 {
-    for (int id : {1, 2, 3})
+    for (int id : {kShowMeReleaseTimer, kShowMePressTimer, kFollowUpTimer})
         KillTimer(id);
     CDialog::OnCancel();
+}
+
+bool CDoubleClickTutorialDlg::IsOnTarget(const QPoint& point) const
+{
+    return m_targetRect.contains(point);
+}
+
+void CDoubleClickTutorialDlg::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        OnLButtonDown(clientPixel(event));
+    CDialog::mousePressEvent(event);
+}
+
+// Qt's default treats the second press of a double click as a press too;
+// here it is a double click only.
+void CDoubleClickTutorialDlg::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        OnLButtonDblClk(clientPixel(event));
+    else
+        CDialog::mouseDoubleClickEvent(event);
+}
+
+void CDoubleClickTutorialDlg::OnLButtonDown(const QPoint& point)
+{
+    KillTimer(kFollowUpTimer);
+    UpdateData(true);
+    if (m_firstClickX != -1 || m_firstClickY != -1) {
+        m_lastResult = SecondPressVerdict(m_firstClickTime, systemServices().GetTickCount(),
+                                          m_clickLimit);
+        if (m_lastResult == ResultTooSlow) {
+            m_feedbackText = kTooSlowMessage;
+            ++m_tooSlow;
+        } else {
+            m_feedbackText = kMouseMovedMessage;
+            ++m_mouseMoved;
+        }
+        UpdateStatistics();
+        ClearFirstClick();
+    } else if (IsOnTarget(point)) {
+        m_firstClickX = point.x();
+        m_firstClickY = point.y();
+        m_firstClickTime = systemServices().GetTickCount();
+        m_feedbackText = kFirstClickMessage;
+        m_lastResult = ResultFirstClick;
+    }
+    PushTexts();
+    SetTimer(kFollowUpTimer, TimerPeriod(std::uint64_t{m_clickLimit} + kFollowUpDelayMs));
+}
+
+void CDoubleClickTutorialDlg::OnLButtonDblClk(const QPoint& point)
+{
+    if (!IsOnTarget(point))
+        return;
+    KillTimer(kFollowUpTimer);
+    UpdateData(true);
+    m_feedbackText = kSuccessMessage;
+    m_lastResult = ResultDoubleClick;
+    ++m_doubleClicks;
+    UpdateStatistics();
+    PushTexts();
+    ClearFirstClick();
+    SetTimer(kFollowUpTimer, TimerPeriod(std::uint64_t{m_clickLimit} + kFollowUpDelayMs));
+}
+
+void CDoubleClickTutorialDlg::OnTimer(int id)
+{
+    KillTimer(id);
+    switch (id) {
+    case kShowMeReleaseTimer:
+        ShowMeRelease();
+        break;
+    case kShowMePressTimer:
+        ShowMePress();
+        break;
+    case kFollowUpTimer: {
+        UpdateData(true);
+        const FollowUp followUp = FollowUpFor(m_lastResult);
+        m_feedbackText = followUp.message;
+        if (followUp.countsSingleClick) {
+            ++m_singleClicks;
+            UpdateStatistics();
+        }
+        PushTexts();
+        ClearFirstClick();
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void CDoubleClickTutorialDlg::UpdateStatistics()
+{
+    m_statusText = StatisticsText(m_doubleClicks, m_tooSlow, m_mouseMoved, m_singleClicks);
+}
+
+void CDoubleClickTutorialDlg::ClearFirstClick()
+{
+    m_firstClickX = -1;
+    m_firstClickY = -1;
+    m_firstClickTime = UINT32_MAX;
+}
+
+// The feedback label is announced when it changes, as the status box's
+// edits are.
+void CDoubleClickTutorialDlg::PushTexts()
+{
+    const QString shown = GetDlgItemText(kFeedbackId);
+    UpdateData(false);
+    if (QWidget* feedback = GetDlgItem(kFeedbackId); feedback && shown != m_feedbackText) {
+        QAccessibleEvent changed(feedback, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
+// Tab stops every few dialog units set the statistics in columns only with
+// the font they were written for; the stops here do it with any font and
+// leave the text as it is.
+void CDoubleClickTutorialDlg::AlignStatistics()
+{
+    const QSignalBlocker noEcho(m_statusBox);
+    const QFontMetricsF metrics(m_statusBox->font());
+    QTextDocument* document = m_statusBox->document();
+    QStringList lines;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        lines << block.text();
+    QList<QTextOption::Tab> tabs;
+    for (qreal x : ColumnTabStops(
+             lines, [&](const QString& text) { return metrics.horizontalAdvance(text); },
+             m_statusBox->tabStopDistance()))
+        tabs.append(QTextOption::Tab(x, QTextOption::LeftTab));
+    QTextOption option = document->defaultTextOption();
+    option.setTabs(tabs);
+    document->setDefaultTextOption(option);
+}
+
+void CDoubleClickTutorialDlg::OnShowMeClicked()
+{
+    if (m_showMeBox->isChecked()) {
+        m_showMeFirst = true;
+        ShowMePress();
+    } else {
+        KillTimer(kShowMeReleaseTimer);
+        KillTimer(kShowMePressTimer);
+        ShowIconPair(false, true);
+    }
+}
+
+void CDoubleClickTutorialDlg::ShowMePress()
+{
+    ShowIconPair(true, false);
+    systemServices().Beep(kToneHz, kToneMs);
+    SetTimer(kShowMeReleaseTimer, ShowMeDurationsFor(m_clickLimit).press);
+}
+
+void CDoubleClickTutorialDlg::ShowMeRelease()
+{
+    ShowIconPair(false, true);
+    const ShowMeDurations durations = ShowMeDurationsFor(m_clickLimit);
+    const unsigned period = m_showMeFirst ? durations.gap : durations.pause;
+    m_showMeFirst = !m_showMeFirst;
+    SetTimer(kShowMePressTimer, period);
+}
+
+// Both changes reach the screen in one frame, so neither both mice nor none
+// is ever seen.
+void CDoubleClickTutorialDlg::ShowIconPair(bool showPressed, bool showReleased)
+{
+    setUpdatesEnabled(false);
+    if (m_pressedIcon)
+        m_pressedIcon->setVisible(showPressed);
+    if (m_releasedIcon)
+        m_releasedIcon->setVisible(showReleased);
+    setUpdatesEnabled(true);
+    PaintIcon(showPressed ? m_pressedIcon : m_releasedIcon);
+}
+
+// The new picture goes on the screen now, not at the next repaint.
+void CDoubleClickTutorialDlg::PaintIcon(QLabel* icon)
+{
+    if (icon)
+        icon->repaint();
 }
