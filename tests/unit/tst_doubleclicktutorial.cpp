@@ -1,0 +1,370 @@
+#include "tests/support/FakeSystemServices.h"
+#include "tutorials/double_click/CDoubleClickTutorialDlg.h"
+#include "tutorials/double_click/DoubleClickLogic.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include <climits>
+
+using namespace DoubleClick;
+
+namespace {
+
+const QString kStartStatus = QStringLiteral(
+    "After starting the tutorial this text will be replaced with statistics about your progress.");
+
+QLabel* targetPicture(QWidget& window)
+{
+    for (auto* label : window.findChildren<QLabel*>()) {
+        if (label->accessibleName() == QLatin1String("Double-click target"))
+            return label;
+    }
+    return nullptr;
+}
+
+// The red square as the window draws it, found in the window's own pixels.
+QRect drawnRedSquare(QWidget& window)
+{
+    const QImage image = window.grab().toImage();
+    const qreal ratio = image.devicePixelRatio();
+    QRect red;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() > 200 && c.green() < 80 && c.blue() < 80)
+                red |= QRect(QPoint(qFloor(x / ratio), qFloor(y / ratio)), QSize(1, 1));
+        }
+    }
+    return red;
+}
+
+// One tutorial window on fake services, driven as a user would drive it.
+struct Practice {
+    explicit Practice(unsigned doubleClickTime = 500, std::uint32_t startTick = 1000)
+    {
+        services.doubleClickTime = doubleClickTime;
+        services.now = startTick;
+        window.Create();
+        const QRect red = drawnRedSquare(window);
+        onTarget = red.center();
+        offTarget = red.topLeft() + QPoint(-20, red.height() / 2);
+    }
+
+    // "p"/"o": press and release on/off the target; "d"/"x": a double click
+    // on/off the target, as the system delivers it; "l": a press on the
+    // feedback label, "m" on the mouse picture, "e" in the status box;
+    // "s": a click on "Show Me"; "+N": N milliseconds pass.
+    void run(const QString& script)
+    {
+        for (const QString& step : script.split(' ', Qt::SkipEmptyParts)) {
+            if (step.startsWith('+'))
+                services.advance(step.mid(1).toUInt());
+            else if (step == "p" || step == "o")
+                QTest::mouseClick(&window, Qt::LeftButton, {}, step == "p" ? onTarget : offTarget);
+            else if (step == "d" || step == "x")
+                QTest::mouseDClick(&window, Qt::LeftButton, {}, step == "d" ? onTarget : offTarget);
+            else if (step == "s")
+                QTest::mouseClick(window.GetDlgItem(CDoubleClickTutorialDlg::kShowMeId),
+                                  Qt::LeftButton);
+            else if (step == "e")
+                QTest::mouseClick(qobject_cast<QPlainTextEdit*>(window.GetDlgItem(1009))->viewport(),
+                                  Qt::LeftButton);
+            else
+                QTest::mouseClick(window.GetDlgItem(step == "l" ? CDoubleClickTutorialDlg::kFeedbackId
+                                                                : CDoubleClickTutorialDlg::kReleasedIconId),
+                                  Qt::LeftButton, {}, QPoint(3, 3));
+        }
+    }
+
+    QString feedback() const { return window.GetDlgItemText(CDoubleClickTutorialDlg::kFeedbackId); }
+    QString status() const { return window.GetDlgItemText(1009); }
+    bool pressedShown() const { return window.GetDlgItem(1014)->isVisibleTo(&window); }
+    bool releasedShown() const { return window.GetDlgItem(1015)->isVisibleTo(&window); }
+
+    FakeSystemServices services;
+    CDoubleClickTutorialDlg window;
+    QPoint onTarget;
+    QPoint offTarget;
+};
+
+} // namespace
+
+class TestDoubleClickTutorial : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void opensIdle();
+    void classifiesPresses_data();
+    void classifiesPresses();
+    void targetIsTheDrawnRedSquare_data();
+    void targetIsTheDrawnRedSquare();
+    void showMeActsOutTheSlowestDoubleClick_data();
+    void showMeActsOutTheSlowestDoubleClick();
+    void uncheckingStopsTheMouse_data();
+    void uncheckingStopsTheMouse();
+    void closingLeavesNoTimer_data();
+    void closingLeavesNoTimer();
+    void feedbackIsReadOut();
+};
+
+void TestDoubleClickTutorial::opensIdle()
+{
+    Practice practice;
+    QCOMPARE(practice.feedback(), QString());
+    QCOMPARE(practice.status(), kStartStatus);
+    QVERIFY(!practice.pressedShown());
+    QVERIFY(practice.releasedShown());
+    QCOMPARE(practice.services.runningTimerCount(), 0);
+    QVERIFY(!practice.window.GetDlgItem(1017)->isVisibleTo(&practice.window));
+    QCOMPARE(targetPicture(practice.window)->accessibleName(), QString("Double-click target"));
+    QCOMPARE(practice.window.GetDlgItem(1013)->accessibleName(), QString("Show Me"));
+}
+
+void TestDoubleClickTutorial::classifiesPresses_data()
+{
+    QTest::addColumn<unsigned>("doubleClickTime");
+    QTest::addColumn<std::uint32_t>("startTick");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("feedback");
+    QTest::addColumn<QList<int>>("counts"); // double, too slow, moved, single
+    QTest::addColumn<int>("runningTimers");
+
+    const QString first = kFirstClickMessage;
+    QTest::newRow("a first click alone leaves the status")
+        << 500u << 1000u << "p" << first << QList<int>{0, 0, 0, 0} << 1;
+    QTest::newRow("follow-up not yet at L + 2999")
+        << 500u << 1000u << "p +3449" << first << QList<int>{0, 0, 0, 0} << 1;
+    QTest::newRow("follow-up counts a single click at L + 3000")
+        << 500u << 1000u << "p +3450" << kSingleClickHint << QList<int>{0, 0, 0, 1} << 0;
+    QTest::newRow("second press at L: moved")
+        << 500u << 1000u << "p +450 p" << kMouseMovedMessage << QList<int>{0, 0, 1, 0} << 1;
+    QTest::newRow("second press at L + 1: too slow")
+        << 500u << 1000u << "p +451 p" << kTooSlowMessage << QList<int>{0, 1, 0, 0} << 1;
+    QTest::newRow("second press off the target counts")
+        << 500u << 1000u << "p +100 o" << kMouseMovedMessage << QList<int>{0, 0, 1, 0} << 1;
+    QTest::newRow("second press on the feedback label counts")
+        << 500u << 1000u << "p +100 l" << kMouseMovedMessage << QList<int>{0, 0, 1, 0} << 1;
+    QTest::newRow("second press on the mouse picture counts")
+        << 500u << 1000u << "p +600 m" << kTooSlowMessage << QList<int>{0, 1, 0, 0} << 1;
+    QTest::newRow("a press in the status box is not seen")
+        << 500u << 1000u << "p +100 e" << first << QList<int>{0, 0, 0, 0} << 1;
+    QTest::newRow("wrapped tick count, at L")
+        << 500u << 0xFFFFFF00u << "p +450 p" << kMouseMovedMessage << QList<int>{0, 0, 1, 0} << 1;
+    QTest::newRow("wrapped tick count, at L + 1")
+        << 500u << 0xFFFFFF00u << "p +451 p" << kTooSlowMessage << QList<int>{0, 1, 0, 0} << 1;
+    QTest::newRow("a double click on the target")
+        << 500u << 1000u << "p +100 d" << kSuccessMessage << QList<int>{1, 0, 0, 0} << 1;
+    QTest::newRow("a double click with no first click")
+        << 500u << 1000u << "o +100 d" << kSuccessMessage << QList<int>{1, 0, 0, 0} << 1;
+    QTest::newRow("a double click off the target leaves the first click pending")
+        << 500u << 1000u << "p +100 x" << first << QList<int>{0, 0, 0, 0} << 1;
+    QTest::newRow("which then becomes a single click on the first click's timer")
+        << 500u << 1000u << "p +100 x +3350" << kSingleClickHint << QList<int>{0, 0, 0, 1} << 0;
+    QTest::newRow("three quick presses")
+        << 500u << 1000u << "p +100 d +100 p" << first << QList<int>{1, 0, 0, 0} << 1;
+    QTest::newRow("three quick presses, follow-up")
+        << 500u << 1000u << "p +100 d +100 p +3450" << kSingleClickHint << QList<int>{1, 0, 0, 1}
+        << 0;
+    QTest::newRow("follow-up of a success")
+        << 500u << 1000u << "d +3450" << kDoubleClickHint << QList<int>{1, 0, 0, 0} << 0;
+    QTest::newRow("follow-up of too slow")
+        << 500u << 1000u << "p +451 p +3450" << kTooSlowHint << QList<int>{0, 1, 0, 0} << 0;
+    QTest::newRow("follow-up of moved")
+        << 500u << 1000u << "p +10 p +3450" << kMouseMovedHint << QList<int>{0, 0, 1, 0} << 0;
+    QTest::newRow("a press off the target repeats a single click")
+        << 500u << 1000u << "p +3450 o +3450" << kSingleClickHint << QList<int>{0, 0, 0, 2} << 0;
+    QTest::newRow("a press off the target repeats too slow, uncounted")
+        << 500u << 1000u << "p +451 p +3450 o +3450" << kTooSlowHint << QList<int>{0, 1, 0, 0}
+        << 0;
+    QTest::newRow("a press off the target at the start")
+        << 500u << 1000u << "o +3450" << QString() << QList<int>{0, 0, 0, 0} << 0;
+    QTest::newRow("a second press after the follow-up starts again")
+        << 500u << 1000u << "p +3500 p" << first << QList<int>{0, 0, 0, 1} << 1;
+    QTest::newRow("Show Me changes nothing here")
+        << 500u << 1000u << "s +5000 p +450 p +3450" << kMouseMovedHint << QList<int>{0, 0, 1, 0}
+        << 1;
+    QTest::newRow("a double-click time under 50 ms: L is 0")
+        << 20u << 1000u << "p +1 p" << kTooSlowMessage << QList<int>{0, 1, 0, 0} << 1;
+    QTest::newRow("a double-click time under 50 ms: follow-up after 3000 ms")
+        << 20u << 1000u << "p +3000" << kSingleClickHint << QList<int>{0, 0, 0, 1} << 0;
+    QTest::newRow("the longest double-click time")
+        << UINT_MAX << 1000u << "p +90000 p" << kMouseMovedMessage << QList<int>{0, 0, 1, 0} << 1;
+}
+
+void TestDoubleClickTutorial::classifiesPresses()
+{
+    QFETCH(unsigned, doubleClickTime);
+    QFETCH(std::uint32_t, startTick);
+    QFETCH(QString, script);
+    QFETCH(QString, feedback);
+    QFETCH(QList<int>, counts);
+    QFETCH(int, runningTimers);
+
+    Practice practice(doubleClickTime, startTick);
+    practice.run(script);
+    QCOMPARE(practice.feedback(), feedback);
+    const bool counted = counts != QList<int>{0, 0, 0, 0};
+    QCOMPARE(practice.status(),
+             counted ? StatisticsText(counts[0], counts[1], counts[2], counts[3]) : kStartStatus);
+    QCOMPARE(practice.services.runningTimerCount(), runningTimers);
+    // Every push shows the overview from its beginning again.
+    auto* overview = qobject_cast<QPlainTextEdit*>(practice.window.GetDlgItem(1006));
+    QCOMPARE(overview->textCursor().position(), 0);
+}
+
+void TestDoubleClickTutorial::targetIsTheDrawnRedSquare_data()
+{
+    QTest::addColumn<int>("pointSize");
+    QTest::newRow("desktop font") << 0;
+    QTest::newRow("small font") << 7;
+    QTest::newRow("large font") << 16;
+}
+
+void TestDoubleClickTutorial::targetIsTheDrawnRedSquare()
+{
+    QFETCH(int, pointSize);
+    const QFont before = QApplication::font();
+    if (pointSize > 0) {
+        QFont font = before;
+        font.setPointSize(pointSize);
+        QApplication::setFont(font);
+    }
+    Practice practice;
+    QApplication::setFont(before);
+    const QRect red = drawnRedSquare(practice.window);
+    QCOMPARE(red.size(), QSize(42, 42));
+    const auto on = [&](int x, int y) { return practice.window.IsOnTarget(QPoint(x, y)); };
+    // Both bounds are inclusive, one pixel past the red on the right and below.
+    const int midX = red.center().x();
+    const int midY = red.center().y();
+    QVERIFY(on(red.left(), midY));
+    QVERIFY(!on(red.left() - 1, midY));
+    QVERIFY(on(red.right() + 1, midY));
+    QVERIFY(!on(red.right() + 2, midY));
+    QVERIFY(on(midX, red.top()));
+    QVERIFY(!on(midX, red.top() - 1));
+    QVERIFY(on(midX, red.bottom() + 1));
+    QVERIFY(!on(midX, red.bottom() + 2));
+    // The picture does not take the mouse: a press on its red reaches the window.
+    practice.run("p");
+    QCOMPARE(practice.feedback(), kFirstClickMessage);
+}
+
+void TestDoubleClickTutorial::showMeActsOutTheSlowestDoubleClick_data()
+{
+    QTest::addColumn<unsigned>("doubleClickTime");
+    QTest::addColumn<unsigned>("press");
+    QTest::newRow("L = 150") << 200u << 22u;
+    QTest::newRow("L = 450") << 500u << 67u;
+    QTest::newRow("L = 850") << 900u << 127u;
+}
+
+void TestDoubleClickTutorial::showMeActsOutTheSlowestDoubleClick()
+{
+    QFETCH(unsigned, doubleClickTime);
+    QFETCH(unsigned, press);
+    const unsigned limit = doubleClickTime - 50;
+    Practice practice(doubleClickTime, 0);
+    auto& services = practice.services;
+
+    // Each change of the mouse over two pairs and the next press; just
+    // before each change the other mouse is still shown.
+    const unsigned L = limit;
+    const unsigned P = press;
+    const QList<std::pair<unsigned, bool>> changes{
+        {0, true},          {P, false},         {L, true},          {L + P, false},
+        {4 * L + P, true},  {4 * L + 2 * P, false}, {5 * L + P, true}, {5 * L + 2 * P, false},
+        {8 * L + 2 * P, true}};
+    practice.run("s");
+    unsigned t = 0;
+    for (const auto& [at, pressed] : changes) {
+        if (at > t) {
+            services.advance(at - t - 1);
+            QVERIFY2(practice.pressedShown() != pressed, qPrintable(QString::number(at)));
+            services.advance(1);
+            t = at;
+        }
+        QVERIFY2(practice.pressedShown() == pressed, qPrintable(QString::number(at)));
+        QVERIFY(practice.releasedShown() != practice.pressedShown());
+    }
+    const QList<std::uint32_t> beepTimes{0, L, 4 * L + P, 5 * L + P, 8 * L + 2 * P};
+    QCOMPARE(services.beeps.size(), beepTimes.size());
+    for (int i = 0; i < beepTimes.size(); ++i) {
+        QCOMPARE(services.beeps[i].at, beepTimes[i]);
+        QCOMPARE(services.beeps[i].hz, 4000u);
+        QCOMPARE(services.beeps[i].ms, 10u);
+    }
+    QCOMPARE(practice.feedback(), QString());
+    QCOMPARE(practice.status(), kStartStatus);
+}
+
+void TestDoubleClickTutorial::uncheckingStopsTheMouse_data()
+{
+    QTest::addColumn<unsigned>("stopAt");
+    QTest::newRow("first press") << 30u;
+    QTest::newRow("gap") << 100u;
+    QTest::newRow("second press") << 470u;
+    QTest::newRow("pause") << 1000u;
+}
+
+void TestDoubleClickTutorial::uncheckingStopsTheMouse()
+{
+    QFETCH(unsigned, stopAt);
+    Practice practice(500, 0);
+    auto& services = practice.services;
+    practice.run(QStringLiteral("s +%1 s").arg(stopAt));
+    QVERIFY(!practice.pressedShown());
+    QVERIFY(practice.releasedShown());
+    QCOMPARE(services.runningTimerCount(), 0);
+    const auto beeps = services.beeps.size();
+    services.advance(10000);
+    QCOMPARE(services.beeps.size(), beeps);
+    QVERIFY(practice.releasedShown());
+
+    // Ticking again begins a pair from its first press: the second press
+    // follows L after it.
+    const std::uint32_t start = services.now;
+    practice.run("s +67");
+    QVERIFY(practice.releasedShown());
+    practice.run("+383");
+    QVERIFY(practice.pressedShown());
+    QCOMPARE(services.beeps.size(), beeps + 2);
+    QCOMPARE(services.beeps.last().at - start, 450u);
+}
+
+void TestDoubleClickTutorial::closingLeavesNoTimer_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::newRow("Show Me pressed") << "s";
+    QTest::newRow("Show Me released") << "s +100";
+    QTest::newRow("follow-up pending") << "p";
+    QTest::newRow("both") << "s +500 p +100";
+}
+
+void TestDoubleClickTutorial::closingLeavesNoTimer()
+{
+    QFETCH(QString, script);
+    Practice practice;
+    practice.run(script);
+    QVERIFY(practice.services.runningTimerCount() > 0);
+    QTest::mouseClick(practice.window.GetDlgItem(2), Qt::LeftButton);
+    QVERIFY(practice.window.isHidden());
+    QCOMPARE(practice.services.runningTimerCount(), 0);
+}
+
+// A screen reader reads the feedback label by its text.
+void TestDoubleClickTutorial::feedbackIsReadOut()
+{
+    Practice practice;
+    QWidget* label = practice.window.GetDlgItem(CDoubleClickTutorialDlg::kFeedbackId);
+    practice.run("p +3450");
+    QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name),
+             kSingleClickHint);
+}
+
+QTEST_MAIN(TestDoubleClickTutorial)
+#include "tst_doubleclicktutorial.moc"
