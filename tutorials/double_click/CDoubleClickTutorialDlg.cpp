@@ -269,16 +269,16 @@ void CDoubleClickTutorialDlg::ShowMeRelease()
     SetTimer(kShowMePressTimer, period);
 }
 
-// Both changes reach the screen in one frame, so neither both mice nor none
-// is ever seen.
+// Showing and hiding only mark the place for painting, and the two mice
+// share it: one paint puts both changes on the screen, so neither both mice
+// nor none is ever seen. Holding back the whole window's painting instead
+// would repaint all of it at every swap and make the animation late.
 void CDoubleClickTutorialDlg::ShowIconPair(bool showPressed, bool showReleased)
 {
-    setUpdatesEnabled(false);
     if (m_pressedIcon)
         m_pressedIcon->setVisible(showPressed);
     if (m_releasedIcon)
         m_releasedIcon->setVisible(showReleased);
-    setUpdatesEnabled(true);
     PaintIcon(showPressed ? m_pressedIcon : m_releasedIcon);
 }
 
