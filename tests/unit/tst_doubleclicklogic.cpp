@@ -194,51 +194,46 @@ void TestDoubleClickLogic::pressTimeMatchesTheDoublePrecisionProduct()
 
 void TestDoubleClickLogic::statisticsColumnsLineUpInAnyFont_data()
 {
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<qreal>("pointSize");
     QTest::addColumn<QList<int>>("counts");
-    QTest::addColumn<qreal>("letterWidth");
-    QTest::addColumn<qreal>("wideLetterWidth");
-    QTest::addColumn<qreal>("grid");
-    QTest::newRow("narrow font") << QList<int>{1, 0, 0, 0} << 5.0 << 8.0 << 7.5;
-    QTest::newRow("reference") << QList<int>{3, 2, 1, 10} << 6.0 << 9.0 << 7.5;
-    QTest::newRow("large font") << QList<int>{3, 2, 1, 10} << 11.3 << 17.9 << 13.5;
-    QTest::newRow("fractional widths") << QList<int>{120, 2, 1, 1000} << 6.37 << 10.1 << 8.25;
+    QTest::newRow("sans") << "DejaVu Sans" << 9.0 << QList<int>{1, 0, 0, 0};
+    QTest::newRow("sans, large") << "DejaVu Sans" << 16.0 << QList<int>{3, 2, 1, 10};
+    QTest::newRow("sans, fractional size") << "DejaVu Sans" << 8.3 << QList<int>{120, 2, 1, 1000};
+    QTest::newRow("serif") << "DejaVu Serif" << 9.0 << QList<int>{3, 2, 1, 10};
+    QTest::newRow("condensed") << "DejaVu Sans Condensed" << 7.0 << QList<int>{3, 2, 1, 10};
 }
 
 // Every line's colon must stand in one column and every count in the next.
 void TestDoubleClickLogic::statisticsColumnsLineUpInAnyFont()
 {
+    QFETCH(QString, family);
+    QFETCH(qreal, pointSize);
     QFETCH(QList<int>, counts);
-    QFETCH(qreal, letterWidth);
-    QFETCH(qreal, wideLetterWidth);
-    QFETCH(qreal, grid);
-    const auto width = [&](const QString& text) {
-        qreal w = 0;
-        for (QChar c : text)
-            w += QStringLiteral("MWDCS").contains(c) ? wideLetterWidth : letterWidth;
-        return w;
-    };
+    QFont font(family);
+    font.setPointSizeF(pointSize);
+    const QFontMetricsF metrics(font);
+    const auto width = [&](const QString& text) { return metrics.horizontalAdvance(text); };
+    // Five dialog units of the font.
+    const qreal grid = (metrics.horizontalAdvance(QStringLiteral(
+                            "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 26 + 1) / 2 * 5 / 4;
     const QStringList lines =
         StatisticsText(counts[0], counts[1], counts[2], counts[3]).split(QStringLiteral("\r\n"));
-    const QList<QList<qreal>> lineStops = ColumnTabStops(lines, width, grid);
-    QCOMPARE(lineStops.size(), lines.size());
+    const QList<qreal> stops = ColumnTabStops(lines, width, grid);
 
     std::optional<qreal> colon;
     std::optional<qreal> count;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString& line = lines[i];
-        const QList<qreal>& stops = lineStops[i];
+    for (const QString& line : lines) {
         // Walk the line as a layout would: tabs move the pen to the next stop.
         qreal x = 0;
         QList<qreal> cellX{0};
-        for (QChar c : line) {
-            if (c == '\t') {
-                auto next = std::find_if(stops.begin(), stops.end(), [x](qreal s) { return s > x; });
-                x = next != stops.end() ? *next : (std::floor(x / grid) + 1) * grid;
-                cellX.append(x);
-            } else {
-                x += width(QString(c));
-            }
+        for (const QString& cell : line.split('\t')) {
+            x += width(cell);
+            auto next = std::find_if(stops.begin(), stops.end(), [x](qreal s) { return s > x; });
+            x = next != stops.end() ? *next : (std::floor(x / grid) + 1) * grid;
+            cellX.append(x);
         }
+        cellX.removeLast(); // no tab after the last cell
         const qreal colonX = cellX.at(cellX.size() - 2);
         const qreal countX = cellX.last();
         QVERIFY2(colonX > width(line.section('\t', 0, 0)), qPrintable(line));

@@ -7,9 +7,13 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QAbstractTextDocumentLayout>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 
 #include <climits>
+#include <optional>
 
 using namespace DoubleClick;
 
@@ -109,6 +113,8 @@ private Q_SLOTS:
     void closingLeavesNoTimer_data();
     void closingLeavesNoTimer();
     void feedbackIsReadOut();
+    void statisticsStandInColumns_data();
+    void statisticsStandInColumns();
 };
 
 void TestDoubleClickTutorial::opensIdle()
@@ -364,6 +370,61 @@ void TestDoubleClickTutorial::feedbackIsReadOut()
     practice.run("p +3450");
     QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name),
              kSingleClickHint);
+}
+
+void TestDoubleClickTutorial::statisticsStandInColumns_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("pointSize");
+    QTest::addColumn<QString>("script");
+    QTest::newRow("desktop font") << QString() << 0 << "p +451 p";
+    QTest::newRow("large font") << QString() << 15 << "p +10 p";
+    QTest::newRow("serif font") << "DejaVu Serif" << 9 << "d";
+    QTest::newRow("condensed font") << "DejaVu Sans Condensed" << 8 << "p +3450";
+}
+
+// The colons of the five lines stand one above the other, and so do the
+// counts, as the user sees them.
+void TestDoubleClickTutorial::statisticsStandInColumns()
+{
+    QFETCH(QString, family);
+    QFETCH(int, pointSize);
+    QFETCH(QString, script);
+    const QFont before = QApplication::font();
+    QFont font = before;
+    if (!family.isEmpty())
+        font.setFamily(family);
+    if (pointSize > 0)
+        font.setPointSize(pointSize);
+    QApplication::setFont(font);
+    Practice practice;
+    QApplication::setFont(before);
+    practice.run(script);
+
+    auto* box = qobject_cast<QPlainTextEdit*>(practice.window.GetDlgItem(1009));
+    QTextDocument* document = box->document();
+    QCOMPARE(document->blockCount(), 5);
+    box->grab(); // lays the lines out as on the screen
+    std::optional<qreal> colon;
+    std::optional<qreal> count;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        const QTextLine line = block.layout()->lineAt(0);
+        QVERIFY(line.isValid());
+        const int colonAt = int(text.indexOf(':'));
+        const qreal colonX = line.cursorToX(colonAt);
+        const qreal countX = line.cursorToX(colonAt + 2);
+        QVERIFY2(colonX > line.cursorToX(int(text.indexOf('\t'))), qPrintable(text));
+        if (!colon) {
+            colon = colonX;
+            count = countX;
+        }
+        QCOMPARE(colonX, *colon);
+        QCOMPARE(countX, *count);
+    }
+    // The columns fit in the box.
+    const qreal widest = document->documentLayout()->documentSize().width();
+    QVERIFY(widest <= box->viewport()->width());
 }
 
 QTEST_MAIN(TestDoubleClickTutorial)

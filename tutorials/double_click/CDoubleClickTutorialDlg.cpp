@@ -11,7 +11,6 @@
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QTextBlock>
-#include <QTextCursor>
 #include <QTextDocument>
 #include <QtMath>
 
@@ -216,8 +215,8 @@ void CDoubleClickTutorialDlg::PushTexts()
 }
 
 // Tab stops every few dialog units set the statistics in columns only with
-// the font they were written for; stops of each line's own do it with any
-// font and leave the text as it is.
+// the font they were written for; the stops here do it with any font and
+// leave the text as it is.
 void CDoubleClickTutorialDlg::AlignStatistics()
 {
     const QSignalBlocker noEcho(m_statusBox);
@@ -226,19 +225,14 @@ void CDoubleClickTutorialDlg::AlignStatistics()
     QStringList lines;
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
         lines << block.text();
-    const QList<QList<qreal>> stops = ColumnTabStops(
-        lines, [&](const QString& text) { return metrics.horizontalAdvance(text); },
-        m_statusBox->tabStopDistance());
-    QTextBlock block = document->begin();
-    for (const QList<qreal>& lineStops : stops) {
-        QList<QTextOption::Tab> tabs;
-        for (qreal x : lineStops)
-            tabs.append(QTextOption::Tab(x, QTextOption::LeftTab));
-        QTextBlockFormat format = block.blockFormat();
-        format.setTabPositions(tabs);
-        QTextCursor(block).setBlockFormat(format);
-        block = block.next();
-    }
+    QList<QTextOption::Tab> tabs;
+    for (qreal x : ColumnTabStops(
+             lines, [&](const QString& text) { return metrics.horizontalAdvance(text); },
+             m_statusBox->tabStopDistance()))
+        tabs.append(QTextOption::Tab(x, QTextOption::LeftTab));
+    QTextOption option = document->defaultTextOption();
+    option.setTabs(tabs);
+    document->setDefaultTextOption(option);
 }
 
 void CDoubleClickTutorialDlg::OnShowMeClicked()

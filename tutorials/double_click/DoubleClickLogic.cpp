@@ -74,8 +74,8 @@ QString StatisticsText(int doubleClicks, int tooSlow, int mouseMoved, int single
            QStringLiteral("Total\t\t\t\t\t\t:\t") + count(total);
 }
 
-QList<QList<qreal>> ColumnTabStops(const QStringList& lines,
-                                   const std::function<qreal(const QString&)>& width, qreal grid)
+QList<qreal> ColumnTabStops(const QStringList& lines,
+                            const std::function<qreal(const QString&)>& width, qreal grid)
 {
     static const QRegularExpression tabRun(QStringLiteral("\\t+"));
     // Stops that only swallow the extra tabs of a run sit this far past the
@@ -84,7 +84,7 @@ QList<QList<qreal>> ColumnTabStops(const QStringList& lines,
 
     struct Run {
         qreal cellWidth;
-        int tabs;
+        int extraTabs;
     };
     QList<QList<Run>> rows; // rows[line][column]
     for (const QString& line : lines) {
@@ -92,34 +92,36 @@ QList<QList<qreal>> ColumnTabStops(const QStringList& lines,
         QList<Run>& row = rows.emplace_back();
         qsizetype cell = 0;
         for (auto it = tabRun.globalMatch(line); it.hasNext(); ++cell)
-            row.append(Run{width(cells[cell]), static_cast<int>(it.next().capturedLength())});
+            row.append(Run{width(cells[cell]), static_cast<int>(it.next().capturedLength()) - 1});
     }
 
-    // Each column begins on a multiple of `grid`, at least `grid` past the
-    // widest cell before it.
-    QList<qreal> columns;
+    QList<qreal> stops;
+    qreal columnStart = 0;
     for (qsizetype column = 0;; ++column) {
-        const qreal start = column == 0 ? 0 : columns.last();
-        qreal widest = -1;
+        struct End {
+            qreal x;
+            int extraTabs;
+        };
+        QList<End> ends;
         for (const QList<Run>& row : rows) {
             if (row.size() > column)
-                widest = std::max(widest, row[column].cellWidth);
+                ends.append(End{columnStart + row[column].cellWidth, row[column].extraTabs});
         }
-        if (widest < 0)
+        if (ends.isEmpty())
             break;
-        columns.append(std::ceil((start + widest + grid) / grid) * grid);
-    }
-
-    QList<QList<qreal>> stops;
-    for (const QList<Run>& row : rows) {
-        QList<qreal>& lineStops = stops.emplace_back();
-        for (qsizetype column = 0; column < row.size(); ++column) {
-            const qreal cellEnd = (column == 0 ? 0 : columns[column - 1]) + row[column].cellWidth;
-            for (int k = 1; k < row[column].tabs; ++k)
-                lineStops.append(cellEnd + kClearance * k);
-            lineStops.append(columns[column]);
+        std::sort(ends.begin(), ends.end(), [](const End& a, const End& b) { return a.x < b.x; });
+        const qreal next = std::ceil((ends.last().x + grid) / grid) * grid;
+        // A run of n tabs must pass n - 1 stops before the column; a line
+        // with a narrower cell passes the stops of every wider line as well.
+        for (qsizetype i = 0; i < ends.size(); ++i) {
+            const int passedLater = i + 1 < ends.size() ? ends[i + 1].extraTabs : 0;
+            for (int k = 0; k < ends[i].extraTabs - passedLater; ++k)
+                stops.append(ends[i].x + kClearance * (k + 1));
         }
+        stops.append(next);
+        columnStart = next;
     }
+    std::sort(stops.begin(), stops.end());
     return stops;
 }
 

@@ -68,13 +68,13 @@ FollowUp FollowUpFor(std::int32_t lastResult);
 // and counts into columns.
 QString StatisticsText(int doubleClicks, int tooSlow, int mouseMoved, int singleClicks);
 
-// Tab stops for each of `lines` that set their tab-separated cells out in
-// columns whatever the font: every run of tabs, however many tabs it holds,
-// reaches the next column. Columns begin on multiples of `grid`, at least
-// `grid` past the widest cell before them. One set of stops for all lines
-// cannot do this once a line with fewer tabs has the narrower cell.
-QList<QList<qreal>> ColumnTabStops(const QStringList& lines,
-                                   const std::function<qreal(const QString&)>& width, qreal grid);
+// Tab stops, one set for all lines, that set tab-separated lines out in
+// columns: each run of tabs reaches the next column however many tabs it
+// holds, as long as lines with wider cells have no more tabs after them
+// (true of the statistics in any usual font). Columns begin
+// on multiples of `grid`, at least `grid` past the widest cell before them.
+QList<qreal> ColumnTabStops(const QStringList& lines,
+                            const std::function<qreal(const QString&)>& width, qreal grid);
 
 // The animated double click: the button stays down for `press`, the second
 // press of a pair begins `gap` after the first release, and the next pair
