@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QStyleHints>
 #include <QTest>
 
@@ -33,6 +34,22 @@ QRect drawnRedSquare(QWidget& window)
         }
     }
     return red;
+}
+
+// Whether the screen shows a blue mouse button at `place`.
+bool showsBlueButton(const QRect& place)
+{
+    const QImage shot = QGuiApplication::primaryScreen()
+                            ->grabWindow(0, place.x(), place.y(), place.width(), place.height())
+                            .toImage();
+    for (int y = 0; y < shot.height(); ++y) {
+        for (int x = 0; x < shot.width(); ++x) {
+            const QColor c = shot.pixelColor(x, y);
+            if (c.blue() > 150 && c.red() < 100)
+                return true;
+        }
+    }
+    return false;
 }
 
 unsigned doubleClickTime()
@@ -208,8 +225,13 @@ void TestDoubleClickEndToEnd::showMeSwapsTheMiceOnItsTimeline()
 
     SwapRecorder recorder(pressed, released);
     XInput::click(XInput::centreOf(box));
-    // One pair and the first press of the next.
-    QVERIFY(recorder.waitForSwaps(5, static_cast<int>(4 * limit + press) + 2000));
+    // One pair and the first press of the next, each looked at on the screen
+    // as soon as it is drawn: the pressed mouse is the one with a blue button.
+    const QRect place(released->mapToGlobal(QPoint(0, 0)), released->size());
+    for (qsizetype i = 0; i < 5; ++i) {
+        QVERIFY(recorder.waitForSwaps(i + 1, static_cast<int>(3 * limit) + 2000));
+        QCOMPARE(showsBlueButton(place), i % 2 == 0);
+    }
     const QList<qint64> nominal{0, press, limit, limit + press, 4 * limit + press};
     const qint64 start = recorder.swaps[0].at;
     for (int i = 0; i < nominal.size(); ++i) {

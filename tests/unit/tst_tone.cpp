@@ -28,7 +28,7 @@ void TestTone::neverHoldsTheCaller()
 {
     QFETCH(unsigned, hz);
     QFETCH(unsigned, ms);
-    qInfo() << "audio output:" << QMediaDevices::defaultAudioOutput().description();
+    // The first tone of the run also looks for the audio output.
     QElapsedTimer clock;
     for (int i = 0; i < 5; ++i) {
         clock.start();
@@ -37,6 +37,7 @@ void TestTone::neverHoldsTheCaller()
         QVERIFY(clock.elapsed() < 20);
         QTest::qWait(5); // let the sink take its buffer, as between two presses
     }
+    qInfo() << "audio output:" << QMediaDevices::defaultAudioOutput().description();
 }
 
 QTEST_MAIN(TestTone)
