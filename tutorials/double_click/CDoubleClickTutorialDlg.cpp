@@ -215,8 +215,10 @@ void CDoubleClickTutorialDlg::PushTexts()
 }
 
 // Tab stops every few dialog units set the statistics in columns only with
-// the font they were written for; the stops here do it with any font and
-// leave the text as it is.
+// the font they were written for; stops fitted to the lines do it with the
+// desktop's font and leave the text as it is. The box lays out every line
+// with the same stops, so a font whose "Single Click" is wider than its
+// "Mouse Moved" (a fixed-width one) cannot line them all up.
 void CDoubleClickTutorialDlg::AlignStatistics()
 {
     const QSignalBlocker noEcho(m_statusBox);

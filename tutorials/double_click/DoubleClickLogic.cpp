@@ -14,8 +14,8 @@ constexpr unsigned kSpareMs = 50;
 
 QString count(int n) { return QString::asprintf("%02d", n); }
 
-// Two decimals with halves rounded up, as the tally has always shown them
-// (1 of 32 is 3.13, where printf would give 3.12). The share is written out
+// Two decimals with halves rounded up, as people round them (1 of 32 is
+// 3.13, where printf would give 3.12). The share is written out
 // in full first, so the rounding sees its exact value.
 QString share(int part, int total)
 {

@@ -86,8 +86,8 @@ struct ShowMeDurations {
 };
 ShowMeDurations ShowMeDurationsFor(std::uint32_t clickLimit);
 
-// The target picture keeps the classic place of its image: the red square's
-// corner sits this far inside the picture's layout rectangle.
+// The target picture keeps its image at a fixed place in the layout: the
+// red square's corner sits this far inside the picture's layout rectangle.
 constexpr QPoint kRedCornerInLayoutRect{16, 15};
 // The red square in the 64 x 64 target picture, which is drawn at that size
 // in the window's own pixels whatever the screen's pixel ratio.
@@ -98,8 +98,8 @@ constexpr int kTargetImageSide = 64;
 // its frame width.
 QRect TargetPictureGeometry(const QRect& layoutRect, int frameWidth);
 // The points that count as on the target, in the window's client pixels,
-// given where the picture is: the red square as drawn, with the right and
-// bottom bounds one pixel beyond it, as the classic inclusive test has them.
+// given where the picture is: the red square as drawn and, since both
+// bounds of the test are inclusive, one pixel more on the right and below.
 QRect TargetRect(const QRect& pictureGeometry, int frameWidth);
 
 } // namespace DoubleClick
