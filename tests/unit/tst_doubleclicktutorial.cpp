@@ -61,7 +61,8 @@ struct Practice {
 
     // "p"/"o": press and release on/off the target; "d"/"x": a double click
     // on/off the target, as the system delivers it; "l": a press on the
-    // feedback label, "m" on the mouse picture, "e" in the status box;
+    // feedback label, "m" on the mouse picture, "e" in the status box, "f"
+    // on its frame, "k" on the blank right of the "Show Me" text;
     // "s": a click on "Show Me"; "+N": N milliseconds pass.
     void run(const QString& script)
     {
@@ -78,6 +79,12 @@ struct Practice {
             else if (step == "e")
                 QTest::mouseClick(qobject_cast<QPlainTextEdit*>(window.GetDlgItem(1009))->viewport(),
                                   Qt::LeftButton);
+            else if (step == "f") // the status box's frame
+                QTest::mouseClick(window.GetDlgItem(1009), Qt::LeftButton, {}, QPoint(0, 0));
+            else if (step == "k") { // beside the text of "Show Me"
+                QWidget* box = window.GetDlgItem(CDoubleClickTutorialDlg::kShowMeId);
+                QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 1, box->height() / 2));
+            }
             else
                 QTest::mouseClick(window.GetDlgItem(step == "l" ? CDoubleClickTutorialDlg::kFeedbackId
                                                                 : CDoubleClickTutorialDlg::kReleasedIconId),
@@ -158,6 +165,10 @@ void TestDoubleClickTutorial::classifiesPresses_data()
         << 500u << 1000u << "p +600 m" << kTooSlowMessage << QList<int>{0, 1, 0, 0} << 1;
     QTest::newRow("a press in the status box is not seen")
         << 500u << 1000u << "p +100 e" << first << QList<int>{0, 0, 0, 0} << 1;
+    QTest::newRow("nor one on its frame")
+        << 500u << 1000u << "p +100 f" << first << QList<int>{0, 0, 0, 0} << 1;
+    QTest::newRow("nor one beside the check box's text")
+        << 500u << 1000u << "p +100 k" << first << QList<int>{0, 0, 0, 0} << 1;
     QTest::newRow("wrapped tick count, at L")
         << 500u << 0xFFFFFF00u << "p +450 p" << kMouseMovedMessage << QList<int>{0, 0, 1, 0} << 1;
     QTest::newRow("wrapped tick count, at L + 1")

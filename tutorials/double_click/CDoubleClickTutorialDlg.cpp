@@ -4,6 +4,8 @@
 #include "common/platform/SystemServices.h"
 #include "common/resources/Resources.h"
 
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
@@ -25,6 +27,18 @@ const QString kTargetName = QStringLiteral("Double-click target");
 QPoint clientPixel(const QMouseEvent* event)
 {
     return QPoint(qFloor(event->position().x()), qFloor(event->position().y()));
+}
+
+// Edits, check boxes and buttons keep every press on them, also those Qt
+// would pass on to the window: on an edit's frame, or beside a check box's
+// text.
+bool isOnControlThatTakesTheMouse(const QWidget* dialog, const QPoint& point)
+{
+    for (const QWidget* w = dialog->childAt(point); w && w != dialog; w = w->parentWidget()) {
+        if (qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QAbstractScrollArea*>(w))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -106,8 +120,9 @@ bool CDoubleClickTutorialDlg::IsOnTarget(const QPoint& point) const
 
 void CDoubleClickTutorialDlg::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        OnLButtonDown(clientPixel(event));
+    const QPoint point = clientPixel(event);
+    if (event->button() == Qt::LeftButton && !isOnControlThatTakesTheMouse(this, point))
+        OnLButtonDown(point);
     CDialog::mousePressEvent(event);
 }
 
@@ -115,10 +130,11 @@ void CDoubleClickTutorialDlg::mousePressEvent(QMouseEvent* event)
 // here it is a double click only.
 void CDoubleClickTutorialDlg::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        OnLButtonDblClk(clientPixel(event));
-    else
+    const QPoint point = clientPixel(event);
+    if (event->button() != Qt::LeftButton)
         CDialog::mouseDoubleClickEvent(event);
+    else if (!isOnControlThatTakesTheMouse(this, point))
+        OnLButtonDblClk(point);
 }
 
 void CDoubleClickTutorialDlg::OnLButtonDown(const QPoint& point)
