@@ -460,10 +460,13 @@ QImage makeMouseIcon(bool leftPressed)
 }
 
 // Program icon: a mouse being clicked, with a spark for the "aha" moment.
-QImage makeAppIcon32()
+// Larger sizes for the desktop's icon theme are the same drawing scaled, so
+// they match the 32 px resource and the SVG line for line.
+QImage makeAppIcon(int size)
 {
-    QImage img = transparent(32, 32);
+    QImage img = transparent(size, size);
     QPainter p(&img);
+    p.scale(size / 32.0, size / 32.0);
     drawMouse(p, kMouse32Icon, true);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(kSparkEdge, 1));
@@ -846,6 +849,11 @@ bool checkAll()
     return g_problems == 0;
 }
 
+QString hicolorIcon(int size)
+{
+    return QStringLiteral("icons/hicolor/%1x%1/apps/example.vellumark.Kestrin.png").arg(size);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -868,8 +876,12 @@ int main(int argc, char **argv)
         save(makeTarget(), "bitmaps/158.png", {64, 64});
         save(makeTreeIcons(), "bitmaps/163.png", {32, 16});
         save(makeRule(), "bitmaps/164.png", {265, 7});
-        save(makeAppIcon32(), "icons/128.png", {32, 32});
+        save(makeAppIcon(32), "icons/128.png", {32, 32});
         save(makeAppIcon16(), "icons/128-16.png", {16, 16});
+        // The desktop's icon theme: the hand-placed 16 px icon, the rest drawn.
+        save(makeAppIcon16(), hicolorIcon(16), {16, 16});
+        for (int size : {24, 32, 48, 64, 128, 256})
+            save(makeAppIcon(size), hicolorIcon(size), {size, size});
         save(makeMouseIcon(true), "icons/159.png", {32, 32});
         save(makeMouseIcon(false), "icons/160.png", {32, 32});
         save(makeHandCursor(), "cursors/147.png", {32, 32});

@@ -1,0 +1,32 @@
+# What a Linux desktop needs to list, launch and show Kestrin, all under one
+# reverse-DNS id, and the Debian package built from the same install rules.
+set(KESTRIN_APP_ID example.vellumark.Kestrin)
+
+install(FILES ${CMAKE_SOURCE_DIR}/data/${KESTRIN_APP_ID}.desktop
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_SOURCE_DIR}/data/${KESTRIN_APP_ID}.metainfo.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+foreach(size 16 24 32 48 64 128 256)
+  install(FILES ${CMAKE_SOURCE_DIR}/res/icons/hicolor/${size}x${size}/apps/${KESTRIN_APP_ID}.png
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+install(FILES ${CMAKE_SOURCE_DIR}/res/icons/kestrin.svg
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+  RENAME ${KESTRIN_APP_ID}.svg)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME kestrin)
+set(CPACK_PACKAGE_VENDOR Vellumark)
+set(CPACK_PACKAGE_CONTACT "Vellumark <support@vellumark.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "practise the basic mouse skills without risk to your files")
+set(CPACK_PACKAGE_DESCRIPTION
+  "Three short tutorials for people new to computers: selecting, copying and\n pasting text; dragging an item onto a folder; and double-clicking. Each step\n is checked and explained as it happens.")
+set(CPACK_PACKAGE_HOMEPAGE_URL https://www.vellumark.example/)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+# Run-time libraries come from what the program links; the X platform plugin
+# is loaded at run time, so no linker dependency can name it.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+set(CPACK_STRIP_FILES ON)
+include(CPack)
