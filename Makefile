@@ -1,9 +1,11 @@
 # The two entry points of the README: `make run` and `make test`.
 PRESET := default
 BUILD_DIR := build/$(PRESET)
+SANITIZE_DIR := build/sanitize
 JOBS := $(shell nproc)
+XVFB := xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp"
 
-.PHONY: deps configure build run test clean
+.PHONY: deps configure build run test test-sanitize deb bench screenshots tidy clean
 
 deps:
 	@tools/install-deps.sh
@@ -20,8 +22,31 @@ run: build
 # Unit tests run on Qt's offscreen platform; the end-to-end tests need a real
 # X server, so the whole suite runs inside a private Xvfb.
 test: build
-	xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
-	  ctest --preset $(PRESET) -j $(JOBS)
+	$(XVFB) ctest --preset $(PRESET) -j $(JOBS)
+
+# The same suite built with AddressSanitizer, UndefinedBehaviorSanitizer and
+# LeakSanitizer, in a build folder of its own.
+test-sanitize: deps
+	@cmake --preset sanitize >/dev/null
+	@cmake --build --preset sanitize -j $(JOBS)
+	$(XVFB) ctest --preset sanitize -j $(JOBS)
+
+# A Debian package whose run-time dependencies come from the linked libraries.
+deb: build
+	cd $(BUILD_DIR) && cpack -G DEB
+
+# Not a test: prints timings and memory figures for the real program.
+bench: build
+	@cmake --build --preset $(PRESET) -j $(JOBS) --target kestrin-bench minimal-dialog
+	$(XVFB) $(BUILD_DIR)/bench/kestrin-bench $(BUILD_DIR)/kestrin $(BUILD_DIR)/bench/minimal-dialog
+
+# The README's pictures, taken under a private Xvfb.
+screenshots: build
+	tools/take-screenshots.sh $(BUILD_DIR)
+
+# Static analysis of our own sources with the checks in .clang-tidy.
+tidy: build
+	tools/run-clang-tidy.sh $(BUILD_DIR)
 
 clean:
 	rm -rf build

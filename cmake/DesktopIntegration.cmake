@@ -17,10 +17,11 @@ install(FILES ${CMAKE_SOURCE_DIR}/res/icons/kestrin.svg
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kestrin)
 set(CPACK_PACKAGE_VENDOR Vellumark)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Vellumark <support@vellumark.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "practise the basic mouse skills without risk to your files")
 set(CPACK_PACKAGE_DESCRIPTION
-  "Three short tutorials for people new to computers: selecting, copying and\n pasting text; dragging an item onto a folder; and double-clicking. Each step\n is checked and explained as it happens.")
+  "Three short tutorials for people new to computers: selecting, copying and\npasting text; dragging an item onto a folder; and double-clicking. Each step\nis checked and explained as it happens.")
 set(CPACK_PACKAGE_HOMEPAGE_URL https://www.vellumark.example/)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
