@@ -1,0 +1,71 @@
+#pragma once
+
+// Drives the real `kestrin` program from outside, as a user would: starts it,
+// sees its windows appear through the X server, clicks the launcher's buttons
+// with XTest and closes windows as the caption's close box does.
+
+#include <QPoint>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <chrono>
+#include <sys/types.h>
+
+using Clock = std::chrono::steady_clock;
+
+struct _XDisplay;
+
+struct Tutorial {
+    QString name;   // as the table prints it
+    int buttonId;   // the launcher's button that opens it
+    QString title;  // its window's caption
+};
+
+// The three tutorials in the launcher's order.
+const QList<Tutorial>& tutorials();
+
+inline constexpr const char* kLauncherTitle = "Vellumark Kestrin";
+
+class XSession {
+public:
+    XSession();
+    ~XSession();
+    XSession(const XSession&) = delete;
+    XSession& operator=(const XSession&) = delete;
+
+    // Waits for a top-level window of process `pid` with this caption to be
+    // mapped; returns its id and the moment the server reported it, or 0.
+    unsigned long waitForMapped(pid_t pid, const QString& title, int timeoutMs,
+                                Clock::time_point* when = nullptr);
+    bool waitForGone(unsigned long window, int timeoutMs);
+
+    QPoint origin(unsigned long window);
+    QSize size(unsigned long window);
+    void click(QPoint rootPosition);
+    // The caption's close box: WM_DELETE_WINDOW, what a window manager sends.
+    void requestClose(unsigned long window);
+
+    _XDisplay* display() const { return m_display; }
+
+private:
+    bool nextEvent(Clock::time_point deadline, union _XEvent* event);
+    QString title(unsigned long window);
+    pid_t windowPid(unsigned long window);
+
+    _XDisplay* m_display;
+};
+
+// Where the launcher's buttons sit inside its window. The launcher is built
+// in this process from the same layout and fonts as the program's, so the
+// geometry is the program's own whatever the layout says.
+QPoint launcherButtonCentre(int buttonId);
+
+pid_t startProgram(const QString& path);
+// Waits up to timeoutMs for the process to end, then kills it. True if it
+// ended by itself with status 0.
+bool reap(pid_t pid, int timeoutMs);
+
+long residentKiB(pid_t pid);
+// User plus system CPU time of the process so far.
+std::chrono::milliseconds cpuTime(pid_t pid);

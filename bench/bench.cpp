@@ -1,0 +1,198 @@
+// `make bench`: measures the real program under the X server that the
+// Makefile starts, and prints one table. Not a test: figures vary with the
+// machine, so nothing here passes or fails on a threshold.
+//
+// Usage: kestrin-bench <kestrin> <minimal-dialog> [start-up runs] [cycles] [idle s]
+// (defaults 15, 200 and 30; at least 10 start-up runs)
+
+#include "bench/Driver.h"
+
+#include <QApplication>
+#include <QList>
+
+#include <algorithm>
+#include <cstdio>
+#include <stdexcept>
+#include <thread>
+
+using namespace std::chrono;
+
+namespace {
+
+constexpr int kMapTimeoutMs = 10000;
+constexpr int kWarmUpCycles = 10;
+
+double ms(Clock::duration d) { return duration<double, std::milli>(d).count(); }
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const auto n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+double percentile(QList<double> values, double p)
+{
+    std::sort(values.begin(), values.end());
+    return values[static_cast<qsizetype>(p * double(values.size() - 1) + 0.5)];
+}
+
+// One start of a program, from the spawn to its window mapped; then closed
+// through its caption's close box.
+double startUp(XSession& x, const QString& program, const QString& title)
+{
+    const auto started = Clock::now();
+    const pid_t pid = startProgram(program);
+    Clock::time_point mapped;
+    const unsigned long window = x.waitForMapped(pid, title, kMapTimeoutMs, &mapped);
+    if (!window) {
+        reap(pid, 0);
+        throw std::runtime_error("no window \"" + title.toStdString() + "\" from " +
+                                 program.toStdString());
+    }
+    x.requestClose(window);
+    if (!reap(pid, 5000))
+        throw std::runtime_error(program.toStdString() + " did not end when closed");
+    return ms(mapped - started);
+}
+
+struct Launcher {
+    pid_t pid;
+    unsigned long window;
+};
+
+// Clicks a tutorial's button; returns the tutorial's window and how long it
+// took from the click to the window mapped.
+unsigned long openTutorial(XSession& x, const Launcher& launcher, const Tutorial& tutorial,
+                           double* openMs)
+{
+    const QPoint at = x.origin(launcher.window) + launcherButtonCentre(tutorial.buttonId);
+    const auto clicked = Clock::now();
+    x.click(at);
+    Clock::time_point mapped;
+    const unsigned long window = x.waitForMapped(launcher.pid, tutorial.title, kMapTimeoutMs, &mapped);
+    if (!window)
+        throw std::runtime_error("clicking the launcher did not open \"" +
+                                 tutorial.title.toStdString() + "\"");
+    if (openMs)
+        *openMs = ms(mapped - clicked);
+    return window;
+}
+
+void closeTutorial(XSession& x, unsigned long window)
+{
+    x.requestClose(window);
+    if (!x.waitForGone(window, kMapTimeoutMs))
+        throw std::runtime_error("a tutorial window did not close");
+}
+
+struct TutorialFigures {
+    double openMedian, openP90;
+    double cpuPercent;
+    long rssOpenKiB;
+    long growthKiB;
+};
+
+TutorialFigures measureTutorial(XSession& x, const Launcher& launcher, const Tutorial& tutorial,
+                                int cycles, seconds idle)
+{
+    TutorialFigures f{};
+    for (int i = 0; i < kWarmUpCycles; ++i)
+        closeTutorial(x, openTutorial(x, launcher, tutorial, nullptr));
+    const long before = residentKiB(launcher.pid);
+    QList<double> opens;
+    for (int i = 0; i < cycles; ++i) {
+        double openMs = 0;
+        closeTutorial(x, openTutorial(x, launcher, tutorial, &openMs));
+        opens.append(openMs);
+    }
+    f.growthKiB = residentKiB(launcher.pid) - before;
+    f.openMedian = median(opens);
+    f.openP90 = percentile(opens, 0.9);
+
+    const unsigned long window = openTutorial(x, launcher, tutorial, nullptr);
+    const auto cpuBefore = cpuTime(launcher.pid);
+    std::this_thread::sleep_for(idle);
+    const auto cpuUsed = cpuTime(launcher.pid) - cpuBefore;
+    f.cpuPercent = 100.0 * double(cpuUsed.count()) / double(milliseconds(idle).count());
+    f.rssOpenKiB = residentKiB(launcher.pid);
+    closeTutorial(x, window);
+    return f;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const QStringList args = QApplication::arguments().mid(1);
+    if (args.size() < 2) {
+        std::fprintf(stderr, "usage: kestrin-bench <kestrin> <minimal-dialog> [runs] [cycles] [idle s]\n");
+        return 2;
+    }
+    const QString kestrin = args[0];
+    const QString minimal = args[1];
+    const int runs = std::max(10, args.value(2, QStringLiteral("15")).toInt());
+    const int cycles = std::max(1, args.value(3, QStringLiteral("200")).toInt());
+    const seconds idle(std::max(1, args.value(4, QStringLiteral("30")).toInt()));
+
+    try {
+        XSession x;
+        launcherButtonCentre(tutorials().first().buttonId);  // lays out before timing
+        app.processEvents();
+
+        std::fprintf(stderr, "start-up: %d runs each...\n", runs);
+        startUp(x, minimal, QStringLiteral("Minimal Dialog"));  // warm the caches
+        startUp(x, kestrin, QString::fromLatin1(kLauncherTitle));
+        QList<double> minimalMs, kestrinMs;
+        for (int i = 0; i < runs; ++i) {
+            minimalMs.append(startUp(x, minimal, QStringLiteral("Minimal Dialog")));
+            kestrinMs.append(startUp(x, kestrin, QString::fromLatin1(kLauncherTitle)));
+        }
+
+        Launcher launcher{startProgram(kestrin), 0};
+        launcher.window = x.waitForMapped(launcher.pid, QString::fromLatin1(kLauncherTitle), kMapTimeoutMs);
+        if (!launcher.window)
+            throw std::runtime_error("the launcher did not appear");
+        std::this_thread::sleep_for(seconds(1));
+        const long launcherRss = residentKiB(launcher.pid);
+
+        QList<TutorialFigures> figures;
+        for (const Tutorial& tutorial : tutorials()) {
+            std::fprintf(stderr, "%s: %d open-and-close cycles, then %lld s idle...\n",
+                         qPrintable(tutorial.name), cycles + kWarmUpCycles,
+                         static_cast<long long>(idle.count()));
+            figures.append(measureTutorial(x, launcher, tutorial, cycles, idle));
+        }
+        x.requestClose(launcher.window);
+        const bool clean = reap(launcher.pid, 5000);
+
+        std::printf("\nStart-up to window mapped (%d runs each)     median     min     max\n", runs);
+        std::printf("  Minimal Qt 6 dialog                      %7.1f ms %5.1f %7.1f\n",
+                    median(minimalMs), *std::min_element(minimalMs.begin(), minimalMs.end()),
+                    *std::max_element(minimalMs.begin(), minimalMs.end()));
+        std::printf("  Kestrin launcher                         %7.1f ms %5.1f %7.1f\n",
+                    median(kestrinMs), *std::min_element(kestrinMs.begin(), kestrinMs.end()),
+                    *std::max_element(kestrinMs.begin(), kestrinMs.end()));
+        std::printf("  Ratio launcher / minimal dialog          %7.2f\n\n",
+                    median(kestrinMs) / median(minimalMs));
+        std::printf("Resident memory of the launcher alone: %ld KiB\n\n", launcherRss);
+        std::printf("%-16s %11s %9s %14s %12s %18s\n", "Tutorial", "Open med.", "Open p90",
+                    QStringLiteral("CPU idle %1 s").arg(idle.count()).toLatin1().constData(), "RSS open", "RSS growth");
+        std::printf("%-16s %11s %9s %14s %12s %18s\n", "", "(click to", "", "(polling)",
+                    "", QStringLiteral("(%1 cycles)").arg(cycles).toLatin1().constData());
+        std::printf("%-16s %11s %9s %14s %12s %18s\n", "", "mapped)", "", "", "", "");
+        for (qsizetype i = 0; i < figures.size(); ++i) {
+            const TutorialFigures& f = figures[i];
+            std::printf("%-16s %8.1f ms %6.1f ms %12.2f %% %8ld KiB %+10ld KiB\n",
+                        qPrintable(tutorials()[i].name), f.openMedian, f.openP90, f.cpuPercent,
+                        f.rssOpenKiB, f.growthKiB);
+        }
+        if (!clean)
+            std::printf("\nNote: the launcher did not end cleanly when closed.\n");
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "kestrin-bench: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
