@@ -1,9 +1,14 @@
 #include "bench/Driver.h"
 
 #include "app/CLauncherDlg.h"
+#include "common/resources/Resources.h"
+#include "tutorials/copy_paste/CCopyPasteTutorialDlg.h"
+#include "tutorials/double_click/CDoubleClickTutorialDlg.h"
+#include "tutorials/drag_drop/CDragDropTutorialDlg.h"
 
 #include <QFile>
 #include <QHash>
+#include <QTemporaryDir>
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -14,6 +19,7 @@
 #include <poll.h>
 #include <spawn.h>
 #include <stdexcept>
+#include <string>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -22,15 +28,27 @@ extern char** environ;
 
 using namespace std::chrono;
 
+namespace {
+QString layoutTitle(int layoutId)
+{
+    const auto layout = Resources::LoadLayout(layoutId);
+    if (!layout)
+        throw std::runtime_error("the program has no layout " + std::to_string(layoutId));
+    return layout->title;
+}
+} // namespace
+
 const QList<Tutorial>& tutorials()
 {
     static const QList<Tutorial> list = {
-        {QStringLiteral("Copy and Paste"), 1003, QStringLiteral("Vellumark - Copy and Paste Tutorial")},
-        {QStringLiteral("Drag and Drop"), 1004, QStringLiteral("Vellumark - Drag and Drop Tutorial")},
-        {QStringLiteral("Double Click"), 1005, QStringLiteral("Vellumark - Double Click Tutorial")},
+        {QStringLiteral("Copy and Paste"), 1003, layoutTitle(CCopyPasteTutorialDlg::kLayoutId)},
+        {QStringLiteral("Drag and Drop"), 1004, layoutTitle(CDragDropTutorialDlg::kLayoutId)},
+        {QStringLiteral("Double Click"), 1005, layoutTitle(CDoubleClickTutorialDlg::kLayoutId)},
     };
     return list;
 }
+
+QString launcherTitle() { return layoutTitle(CLauncherDlg::kLayoutId); }
 
 XSession::XSession() : m_display(XOpenDisplay(nullptr))
 {
@@ -180,6 +198,15 @@ QPoint launcherButtonCentre(int buttonId)
         launcher.hide();
     }
     return centres.value(buttonId);
+}
+
+void provideRuntimeDir()
+{
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    static QTemporaryDir dir;  // created with mode 0700, as Qt requires
+    if (dir.isValid())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir.path()));
 }
 
 pid_t startProgram(const QString& path)

@@ -19,13 +19,13 @@ struct _XDisplay;
 struct Tutorial {
     QString name;   // as the table prints it
     int buttonId;   // the launcher's button that opens it
-    QString title;  // its window's caption
+    QString title;  // its window's caption, from the program's own layout
 };
 
 // The three tutorials in the launcher's order.
 const QList<Tutorial>& tutorials();
 
-inline constexpr const char* kLauncherTitle = "Vellumark Kestrin";
+QString launcherTitle();
 
 class XSession {
 public:
@@ -60,6 +60,10 @@ private:
 // in this process from the same layout and fonts as the program's, so the
 // geometry is the program's own whatever the layout says.
 QPoint launcherButtonCentre(int buttonId);
+
+// Qt warns on every start when the session has no runtime folder (as under
+// a bare Xvfb); gives this process and the programs it starts a private one.
+void provideRuntimeDir();
 
 pid_t startProgram(const QString& path);
 // Waits up to timeoutMs for the process to end, then kills it. True if it

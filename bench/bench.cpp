@@ -2,8 +2,10 @@
 // Makefile starts, and prints one table. Not a test: figures vary with the
 // machine, so nothing here passes or fails on a threshold.
 //
-// Usage: kestrin-bench <kestrin> <minimal-dialog> [start-up runs] [cycles] [idle s]
-// (defaults 15, 200 and 30; at least 10 start-up runs)
+// Usage: kestrin-bench [--quick] <kestrin> <minimal-dialog>
+// By default: 15 start-ups of each program, 200 open-and-close cycles and 30 s
+// idle per tutorial (about three minutes). --quick: 10 start-ups, 20 cycles
+// and 5 s idle, for a first look in well under a minute.
 
 #include "bench/Driver.h"
 
@@ -120,38 +122,75 @@ TutorialFigures measureTutorial(XSession& x, const Launcher& launcher, const Tut
     return f;
 }
 
+struct Settings {
+    int runs = 15;
+    int cycles = 200;
+    seconds idle{30};
+};
+
+void printTable(const Settings& settings, const QList<double>& minimalMs,
+                const QList<double>& kestrinMs, long launcherRss,
+                const QList<TutorialFigures>& figures)
+{
+    const auto row = [](const char* name, const QList<double>& v) {
+        std::printf("  %-22s %8.1f ms %8.1f ms %8.1f ms\n", name, median(v),
+                    *std::min_element(v.begin(), v.end()), *std::max_element(v.begin(), v.end()));
+    };
+    std::printf("\nStart-up, from start to window mapped (%d runs each)\n", settings.runs);
+    std::printf("  %-22s %11s %11s %11s\n", "", "median", "min", "max");
+    row("Minimal Qt 6 dialog", minimalMs);
+    row("Kestrin launcher", kestrinMs);
+    std::printf("  %-22s %8.2f\n\n", "Ratio (medians)", median(kestrinMs) / median(minimalMs));
+
+    std::printf("Resident memory of the launcher alone: %ld KiB\n\n", launcherRss);
+
+    std::printf("%-16s %12s %12s %12s %12s %14s\n", "Tutorial", "open median", "open p90",
+                "idle CPU", "RSS open", "RSS growth");
+    std::printf("%-16s %12s %12s %12s %12s %14s\n", "", "(click to", "",
+                qPrintable(QStringLiteral("(%1 s)").arg(settings.idle.count())), "",
+                qPrintable(QStringLiteral("(%1 cycles)").arg(settings.cycles)));
+    std::printf("%-16s %12s\n", "", "mapped)");
+    for (qsizetype i = 0; i < figures.size(); ++i) {
+        const TutorialFigures& f = figures[i];
+        std::printf("%-16s %9.1f ms %9.1f ms %10.2f %% %8ld KiB %+10ld KiB\n",
+                    qPrintable(tutorials()[i].name), f.openMedian, f.openP90, f.cpuPercent,
+                    f.rssOpenKiB, f.growthKiB);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    provideRuntimeDir();
     QApplication app(argc, argv);
-    const QStringList args = QApplication::arguments().mid(1);
-    if (args.size() < 2) {
-        std::fprintf(stderr, "usage: kestrin-bench <kestrin> <minimal-dialog> [runs] [cycles] [idle s]\n");
+    QStringList args = QApplication::arguments().mid(1);
+    Settings settings;
+    if (args.removeAll(QStringLiteral("--quick")) > 0)
+        settings = {10, 20, seconds(5)};
+    if (args.size() != 2) {
+        std::fprintf(stderr, "usage: kestrin-bench [--quick] <kestrin> <minimal-dialog>\n");
         return 2;
     }
     const QString kestrin = args[0];
     const QString minimal = args[1];
-    const int runs = std::max(10, args.value(2, QStringLiteral("15")).toInt());
-    const int cycles = std::max(1, args.value(3, QStringLiteral("200")).toInt());
-    const seconds idle(std::max(1, args.value(4, QStringLiteral("30")).toInt()));
 
     try {
         XSession x;
         launcherButtonCentre(tutorials().first().buttonId);  // lays out before timing
         app.processEvents();
 
-        std::fprintf(stderr, "start-up: %d runs each...\n", runs);
+        std::fprintf(stderr, "Start-up: %d runs of each program...\n", settings.runs);
         startUp(x, minimal, QStringLiteral("Minimal Dialog"));  // warm the caches
-        startUp(x, kestrin, QString::fromLatin1(kLauncherTitle));
+        startUp(x, kestrin, launcherTitle());
         QList<double> minimalMs, kestrinMs;
-        for (int i = 0; i < runs; ++i) {
+        for (int i = 0; i < settings.runs; ++i) {
             minimalMs.append(startUp(x, minimal, QStringLiteral("Minimal Dialog")));
-            kestrinMs.append(startUp(x, kestrin, QString::fromLatin1(kLauncherTitle)));
+            kestrinMs.append(startUp(x, kestrin, launcherTitle()));
         }
 
         Launcher launcher{startProgram(kestrin), 0};
-        launcher.window = x.waitForMapped(launcher.pid, QString::fromLatin1(kLauncherTitle), kMapTimeoutMs);
+        launcher.window = x.waitForMapped(launcher.pid, launcherTitle(), kMapTimeoutMs);
         if (!launcher.window)
             throw std::runtime_error("the launcher did not appear");
         std::this_thread::sleep_for(seconds(1));
@@ -159,37 +198,19 @@ int main(int argc, char** argv)
 
         QList<TutorialFigures> figures;
         for (const Tutorial& tutorial : tutorials()) {
-            std::fprintf(stderr, "%s: %d open-and-close cycles, then %lld s idle...\n",
-                         qPrintable(tutorial.name), cycles + kWarmUpCycles,
-                         static_cast<long long>(idle.count()));
-            figures.append(measureTutorial(x, launcher, tutorial, cycles, idle));
+            std::fprintf(stderr, "%s: %d open-and-close cycles, then %lld s open and idle...\n",
+                         qPrintable(tutorial.name), settings.cycles + kWarmUpCycles,
+                         static_cast<long long>(settings.idle.count()));
+            figures.append(measureTutorial(x, launcher, tutorial, settings.cycles, settings.idle));
         }
         x.requestClose(launcher.window);
         const bool clean = reap(launcher.pid, 5000);
 
-        std::printf("\nStart-up to window mapped (%d runs each)     median     min     max\n", runs);
-        std::printf("  Minimal Qt 6 dialog                      %7.1f ms %5.1f %7.1f\n",
-                    median(minimalMs), *std::min_element(minimalMs.begin(), minimalMs.end()),
-                    *std::max_element(minimalMs.begin(), minimalMs.end()));
-        std::printf("  Kestrin launcher                         %7.1f ms %5.1f %7.1f\n",
-                    median(kestrinMs), *std::min_element(kestrinMs.begin(), kestrinMs.end()),
-                    *std::max_element(kestrinMs.begin(), kestrinMs.end()));
-        std::printf("  Ratio launcher / minimal dialog          %7.2f\n\n",
-                    median(kestrinMs) / median(minimalMs));
-        std::printf("Resident memory of the launcher alone: %ld KiB\n\n", launcherRss);
-        std::printf("%-16s %11s %9s %14s %12s %18s\n", "Tutorial", "Open med.", "Open p90",
-                    QStringLiteral("CPU idle %1 s").arg(idle.count()).toLatin1().constData(), "RSS open", "RSS growth");
-        std::printf("%-16s %11s %9s %14s %12s %18s\n", "", "(click to", "", "(polling)",
-                    "", QStringLiteral("(%1 cycles)").arg(cycles).toLatin1().constData());
-        std::printf("%-16s %11s %9s %14s %12s %18s\n", "", "mapped)", "", "", "", "");
-        for (qsizetype i = 0; i < figures.size(); ++i) {
-            const TutorialFigures& f = figures[i];
-            std::printf("%-16s %8.1f ms %6.1f ms %12.2f %% %8ld KiB %+10ld KiB\n",
-                        qPrintable(tutorials()[i].name), f.openMedian, f.openP90, f.cpuPercent,
-                        f.rssOpenKiB, f.growthKiB);
+        printTable(settings, minimalMs, kestrinMs, launcherRss, figures);
+        if (!clean) {
+            std::printf("\nThe launcher did not end cleanly when closed.\n");
+            return 1;
         }
-        if (!clean)
-            std::printf("\nNote: the launcher did not end cleanly when closed.\n");
     } catch (const std::exception& e) {
         std::fprintf(stderr, "kestrin-bench: %s\n", e.what());
         return 1;

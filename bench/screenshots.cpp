@@ -54,6 +54,7 @@ QString fileName(const Tutorial& tutorial)
 
 int main(int argc, char** argv)
 {
+    provideRuntimeDir();
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments().mid(1);
     if (args.size() != 2) {
@@ -68,7 +69,7 @@ int main(int argc, char** argv)
 
         const pid_t pid = startProgram(args[0]);
         const unsigned long launcher =
-            x.waitForMapped(pid, QString::fromLatin1(kLauncherTitle), 10000);
+            x.waitForMapped(pid, launcherTitle(), 10000);
         if (!launcher)
             throw std::runtime_error("the launcher did not appear");
         std::this_thread::sleep_for(kSettle);
