@@ -5,7 +5,7 @@ SANITIZE_DIR := build/sanitize
 JOBS := $(shell nproc)
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp"
 
-.PHONY: deps configure build run test test-sanitize deb bench screenshots tidy clean
+.PHONY: deps configure build run test test-sanitize deb deb-check bench screenshots tidy clean
 
 deps:
 	@tools/install-deps.sh
@@ -34,6 +34,11 @@ test-sanitize: deps
 # A Debian package whose run-time dependencies come from the linked libraries.
 deb: build
 	cd $(BUILD_DIR) && cpack -G DEB
+
+# Installs that package with dpkg, starts the installed program under Xvfb,
+# then removes the package again (needs root or sudo).
+deb-check: deb
+	tools/check-deb.sh $(BUILD_DIR)/kestrin_*.deb
 
 # Not a test: prints timings and memory figures for the real program, in
 # about three minutes. `make bench QUICK=1` takes a shorter look (fewer runs

@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
 # Installs the Debian package that `make deb` built, as a user would, and
 # starts the installed program under a private Xvfb from outside the source
-# tree. Succeeds when the launcher window appears.
+# tree. Succeeds when the launcher window appears. A package that was not
+# installed before is removed again afterwards, so the machine is left as it
+# was found.
 # Usage: tools/check-deb.sh path/to/kestrin_*.deb   (needs root or sudo)
 set -euo pipefail
 deb=$(realpath "$1")
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then sudo=(sudo); fi
+
+dpkg-deb --info "$deb" >/dev/null
+if ! dpkg-query -W -f='${Status}' kestrin 2>/dev/null | grep -q 'install ok installed'; then
+  trap '"${sudo[@]}" dpkg -r kestrin >/dev/null && echo "kestrin removed again"' EXIT
+fi
 
 if ! "${sudo[@]}" dpkg -i "$deb"; then
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get -f install -y --no-install-recommends
