@@ -14,7 +14,7 @@
 
 using Clock = std::chrono::steady_clock;
 
-struct _XDisplay;
+struct _XDisplay;  // NOLINT(bugprone-reserved-identifier): Xlib's own name
 
 struct Tutorial {
     QString name;   // as the table prints it
@@ -34,21 +34,22 @@ public:
     XSession(const XSession&) = delete;
     XSession& operator=(const XSession&) = delete;
 
-    // Waits for a top-level window of process `pid` with this caption to be
+    // Waits for a top-level window of process `pid` captioned `wanted` to be
     // mapped; returns its id and the moment the server reported it, or 0.
-    unsigned long waitForMapped(pid_t pid, const QString& title, int timeoutMs,
+    unsigned long waitForMapped(pid_t pid, const QString& wanted, int timeoutMs,
                                 Clock::time_point* when = nullptr);
     bool waitForGone(unsigned long window, int timeoutMs);
 
     QPoint origin(unsigned long window);
     QSize size(unsigned long window);
-    void click(QPoint rootPosition);
+    void click(QPoint at);  // in root window coordinates
     // The caption's close box: WM_DELETE_WINDOW, what a window manager sends.
     void requestClose(unsigned long window);
 
     _XDisplay* display() const { return m_display; }
 
 private:
+    // NOLINTNEXTLINE(bugprone-reserved-identifier): Xlib's own name
     bool nextEvent(Clock::time_point deadline, union _XEvent* event);
     QString title(unsigned long window);
     pid_t windowPid(unsigned long window);

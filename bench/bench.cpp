@@ -13,6 +13,7 @@
 #include <QList>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <stdexcept>
 #include <thread>
@@ -36,7 +37,7 @@ double median(QList<double> values)
 double percentile(QList<double> values, double p)
 {
     std::sort(values.begin(), values.end());
-    return values[static_cast<qsizetype>(p * double(values.size() - 1) + 0.5)];
+    return values[static_cast<qsizetype>(std::lround(p * double(values.size() - 1)))];
 }
 
 // One start of a program, from the spawn to its window mapped; then closed

@@ -12,7 +12,7 @@ namespace {
 QStringList toStringList(const QJsonValue& value)
 {
     QStringList list;
-    for (const QJsonValue& item : value.toArray())
+    for (const QJsonValue item : value.toArray())
         list << item.toString();
     return list;
 }
@@ -56,7 +56,7 @@ std::optional<DialogTemplate> parseDialogTemplate(const QByteArray& json,
     if (root.contains("styles"))
         layout.styles = toStringList(root.value("styles"));
 
-    for (const QJsonValue& value : root.value("controls").toArray()) {
+    for (const QJsonValue value : root.value("controls").toArray()) {
         const QJsonObject c = value.toObject();
         ControlTemplate control;
         control.id = c.value("id").toInt(-1);
