@@ -1,0 +1,50 @@
+cmake_minimum_required(VERSION 3.25)
+# Builds the Debian package into a scratch folder and checks what a user's
+# dpkg would see: every installed file under the one id, and run-time
+# dependencies that name the Qt libraries the program links plus the X
+# platform plugin it loads.
+# Usage: cmake -DBUILD_DIR=... -DSTAGE=... -DAPP_ID=... -P CheckDeb.cmake
+file(REMOVE_RECURSE ${STAGE})
+execute_process(COMMAND cpack -G DEB -B ${STAGE} --config ${BUILD_DIR}/CPackConfig.cmake
+  RESULT_VARIABLE result OUTPUT_VARIABLE log ERROR_VARIABLE log)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cpack failed: ${log}")
+endif()
+file(GLOB deb ${STAGE}/kestrin_*.deb)
+list(LENGTH deb count)
+if(NOT count EQUAL 1)
+  message(FATAL_ERROR "expected one package in ${STAGE}, found ${count}")
+endif()
+
+execute_process(COMMAND dpkg-deb --field ${deb} Package Depends Section
+  OUTPUT_VARIABLE fields RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "dpkg-deb cannot read ${deb}")
+endif()
+foreach(text "Package: kestrin" "Section: education" "libqt6widgets6" "libqt6gui6"
+             "libqt6core6" "libstdc++6" "qt6-qpa-plugins")
+  string(FIND "${fields}" "${text}" at)
+  if(at EQUAL -1)
+    message(SEND_ERROR "package control lacks '${text}':\n${fields}")
+  endif()
+endforeach()
+
+execute_process(COMMAND dpkg-deb --contents ${deb} OUTPUT_VARIABLE contents)
+set(expected
+  ./usr/bin/kestrin
+  ./usr/share/applications/${APP_ID}.desktop
+  ./usr/share/metainfo/${APP_ID}.metainfo.xml
+  ./usr/share/icons/hicolor/scalable/apps/${APP_ID}.svg)
+foreach(size 16 24 32 48 64 128 256)
+  list(APPEND expected ./usr/share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
+endforeach()
+foreach(path ${expected})
+  string(FIND "${contents}" " ${path}\n" at)
+  if(at EQUAL -1)
+    message(SEND_ERROR "package lacks ${path}")
+  endif()
+endforeach()
+# Nothing from the build or source tree may travel with the program.
+if(contents MATCHES "\\.(cpp|h|o|a|cmake)\n|/tests?/|CMakeFiles")
+  message(SEND_ERROR "package holds build files:\n${contents}")
+endif()
