@@ -1,0 +1,67 @@
+// The benchmark and the screenshot taker see the program only through the X
+// server: they find its windows by process and caption, and press the
+// launcher's buttons where the program's own layout puts them. If either
+// drifts from the real program, they would time or picture the wrong thing.
+#include "bench/Driver.h"
+
+#include <QTest>
+
+#include <csignal>
+
+class TestBenchDriverEndToEnd : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void opensEachTutorialFromItsButton_data();
+    void opensEachTutorialFromItsButton();
+    void missingWindowTimesOut();
+};
+
+void TestBenchDriverEndToEnd::opensEachTutorialFromItsButton_data()
+{
+    QTest::addColumn<int>("index");
+    for (qsizetype i = 0; i < tutorials().size(); ++i)
+        QTest::newRow(qPrintable(tutorials()[i].name)) << static_cast<int>(i);
+}
+
+void TestBenchDriverEndToEnd::opensEachTutorialFromItsButton()
+{
+    QFETCH(int, index);
+    const Tutorial& tutorial = tutorials()[index];
+    XSession x;
+    const pid_t pid = startProgram(qEnvironmentVariable("KESTRIN_BINARY"));
+    const unsigned long launcher = x.waitForMapped(pid, launcherTitle(), 10000);
+    if (!launcher)
+        reap(pid, 0);
+    QVERIFY2(launcher, "the launcher window was not seen");
+    QVERIFY(residentKiB(pid) > 0);
+
+    x.click(x.origin(launcher) + launcherButtonCentre(tutorial.buttonId));
+    Clock::time_point mapped;
+    const auto clicked = Clock::now();
+    const unsigned long window = x.waitForMapped(pid, tutorial.title, 10000, &mapped);
+    if (!window)
+        reap(pid, 0);
+    QVERIFY2(window, qPrintable("no window \"" + tutorial.title + "\" after its button"));
+    QVERIFY(mapped >= clicked);
+    QVERIFY(window != launcher);
+
+    x.requestClose(window);
+    QVERIFY(x.waitForGone(window, 10000));
+    x.requestClose(launcher);
+    QVERIFY2(reap(pid, 10000), "the program did not end cleanly when its launcher closed");
+}
+
+void TestBenchDriverEndToEnd::missingWindowTimesOut()
+{
+    XSession x;
+    const pid_t pid = startProgram(qEnvironmentVariable("KESTRIN_BINARY"));
+    const auto before = Clock::now();
+    QCOMPARE(x.waitForMapped(pid, QStringLiteral("No Such Window"), 1500), 0UL);
+    QVERIFY(Clock::now() - before >= std::chrono::milliseconds(1500));
+    // A program that will not end is killed rather than waited for forever.
+    QVERIFY(!reap(pid, 0));
+    QCOMPARE(kill(pid, 0), -1);
+}
+
+QTEST_MAIN(TestBenchDriverEndToEnd)
+#include "tst_benchdriver_e2e.moc"
