@@ -70,7 +70,8 @@ bool XSession::nextEvent(Clock::time_point deadline, XEvent* event)
             XNextEvent(m_display, event);
             return true;
         }
-        const auto left = duration_cast<milliseconds>(deadline - Clock::now()).count();
+        // Rounded up: waiting a little long is harmless, ending early is not.
+        const auto left = ceil<milliseconds>(deadline - Clock::now()).count();
         if (left <= 0)
             return false;
         pollfd fd{ConnectionNumber(m_display), POLLIN, 0};

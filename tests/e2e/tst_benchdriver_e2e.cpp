@@ -7,6 +7,24 @@
 #include <QTest>
 
 #include <csignal>
+#include <utility>
+
+namespace {
+// The program under test never outlives a test, whatever fails.
+struct Running {
+    explicit Running(pid_t started) : pid(started) {}
+    ~Running()
+    {
+        if (pid > 0)
+            reap(pid, 0);
+    }
+    Running(const Running&) = delete;
+    Running& operator=(const Running&) = delete;
+    // Ends the program as the user does; true if it exited cleanly.
+    bool endsWithin(int timeoutMs) { return reap(std::exchange(pid, 0), timeoutMs); }
+    pid_t pid;
+};
+} // namespace
 
 class TestBenchDriverEndToEnd : public QObject {
     Q_OBJECT
@@ -28,10 +46,9 @@ void TestBenchDriverEndToEnd::opensEachTutorialFromItsButton()
     QFETCH(int, index);
     const Tutorial& tutorial = tutorials()[index];
     XSession x;
-    const pid_t pid = startProgram(qEnvironmentVariable("KESTRIN_BINARY"));
+    Running program(startProgram(qEnvironmentVariable("KESTRIN_BINARY")));
+    const pid_t pid = program.pid;
     const unsigned long launcher = x.waitForMapped(pid, launcherTitle(), 10000);
-    if (!launcher)
-        reap(pid, 0);
     QVERIFY2(launcher, "the launcher window was not seen");
     QVERIFY(residentKiB(pid) > 0);
 
@@ -39,8 +56,6 @@ void TestBenchDriverEndToEnd::opensEachTutorialFromItsButton()
     Clock::time_point mapped;
     const auto clicked = Clock::now();
     const unsigned long window = x.waitForMapped(pid, tutorial.title, 10000, &mapped);
-    if (!window)
-        reap(pid, 0);
     QVERIFY2(window, qPrintable("no window \"" + tutorial.title + "\" after its button"));
     QVERIFY(mapped >= clicked);
     QVERIFY(window != launcher);
@@ -48,18 +63,19 @@ void TestBenchDriverEndToEnd::opensEachTutorialFromItsButton()
     x.requestClose(window);
     QVERIFY(x.waitForGone(window, 10000));
     x.requestClose(launcher);
-    QVERIFY2(reap(pid, 10000), "the program did not end cleanly when its launcher closed");
+    QVERIFY2(program.endsWithin(10000), "the program did not end cleanly when its launcher closed");
 }
 
 void TestBenchDriverEndToEnd::missingWindowTimesOut()
 {
     XSession x;
-    const pid_t pid = startProgram(qEnvironmentVariable("KESTRIN_BINARY"));
+    Running program(startProgram(qEnvironmentVariable("KESTRIN_BINARY")));
+    const pid_t pid = program.pid;
     const auto before = Clock::now();
     QCOMPARE(x.waitForMapped(pid, QStringLiteral("No Such Window"), 1500), 0UL);
     QVERIFY(Clock::now() - before >= std::chrono::milliseconds(1500));
     // A program that will not end is killed rather than waited for forever.
-    QVERIFY(!reap(pid, 0));
+    QVERIFY(!program.endsWithin(0));
     QCOMPARE(kill(pid, 0), -1);
 }
 
