@@ -1,6 +1,7 @@
 #include "common/resources/Resources.h"
 
 #include <QFile>
+#include <QHash>
 #include <QSet>
 
 // The resources are compiled into the static core library; nothing would pull
@@ -80,12 +81,19 @@ QIcon LoadIcon(int id)
     registerCompiledResources();
     if (isHidden("icon", id))
         return {};
+    // One icon per id for the whole run: Qt caches an icon's rendered
+    // pictures by icon, so a fresh icon for every window opened would leave
+    // a few KiB behind each time.
+    static QHash<int, QIcon> loaded;
+    if (const auto found = loaded.constFind(id); found != loaded.cend())
+        return *found;
     QIcon icon;
     for (const QString& path : {QStringLiteral(":/res/icons/%1.png").arg(id),
                                 QStringLiteral(":/res/icons/%1-16.png").arg(id)}) {
         if (QFile::exists(path))
             icon.addFile(path);
     }
+    loaded.insert(id, icon);
     return icon;
 }
 

@@ -64,7 +64,8 @@ bool showsColor(const QWidget* widget, const QColor& color)
 
 // Runs `act` once `find` answers a window; it runs inside whatever loop is
 // running then, such as that window's own modal loop.
-void whenShown(QObject* context, std::function<QWidget*()> find, std::function<void(QWidget*)> act)
+void whenShown(QObject* context, const std::function<QWidget*()>& find,
+               const std::function<void(QWidget*)>& act)
 {
     auto* poll = new QTimer(context);
     QObject::connect(poll, &QTimer::timeout, context, [=] {

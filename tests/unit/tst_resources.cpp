@@ -77,6 +77,9 @@ void TestResources::iconsAndCursor()
         QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
     }
     QVERIFY(Resources::LoadIcon(128).availableSizes().contains(QSize(16, 16)));
+    // Qt caches rendered icons per icon: every window that shows icon 159
+    // must share one, or each opening leaves its pictures in the cache.
+    QCOMPARE(Resources::LoadIcon(159).cacheKey(), Resources::LoadIcon(159).cacheKey());
     const auto cursor = Resources::LoadCursor(147);
     QVERIFY(cursor);
     QCOMPARE(cursor->pixmap().size(), QSize(32, 32));
