@@ -153,7 +153,7 @@ void TestDragDropEndToEnd::fullRunAndStartOver()
     const QPoint start = QCursor::pos();
     for (int d = 2; !m_dialog->isDragging() && d <= 30; d += 2)
         XInput::moveTo(start + QPoint(d, d / 2));
-    QVERIFY(m_dialog->isDragging());
+    QVERIFY(XInput::waitFor([&] { return m_dialog->isDragging(); }, 3000));
     QCOMPARE(status(), messageText(Message::Step3));
     QCOMPARE(m_tree->GetSelectedItem(), item("Click and Drag Me"));
     QWidget* image = CImageList::DragWindow();

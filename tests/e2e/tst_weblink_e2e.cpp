@@ -79,7 +79,7 @@ void whenShown(QObject* context, const std::function<QWidget*()>& find,
     poll->start(20);
 }
 
-void whenModalOpens(QWidget* launcher, std::function<void(QWidget*)> act)
+void whenModalOpens(QWidget* launcher, const std::function<void(QWidget*)>& act)
 {
     whenShown(
         launcher,
@@ -87,7 +87,7 @@ void whenModalOpens(QWidget* launcher, std::function<void(QWidget*)> act)
             QWidget* modal = QApplication::activeModalWidget();
             return modal == launcher ? nullptr : modal;
         },
-        std::move(act));
+        act);
 }
 
 } // namespace
