@@ -244,7 +244,11 @@ void CDialog::placeOver(QWidget* owner)
     frame.moveBottom(std::min(frame.bottom(), workArea.bottom()));
     frame.moveLeft(std::max(frame.left(), workArea.left()));
     frame.moveTop(std::max(frame.top(), workArea.top()));
-    move(frame.topLeft());
+    // Once the native window exists (a transient parent makes it early), Qt
+    // places its client area, its own frame being unknown until it is shown:
+    // step in by the guessed frame.
+    move(windowHandle() ? frame.topLeft() + QPoint(decoration.left(), decoration.top())
+                        : frame.topLeft());
 }
 
 int CDialog::DoModal()
