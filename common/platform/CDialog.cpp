@@ -97,8 +97,7 @@ bool CDialog::build()
         // A shortcut rather than a key handler: a focused push button would
         // otherwise take the Space of Alt+Space as a click.
         auto* openMenu = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
-        connect(openMenu, &QShortcut::activated, this,
-                [this] { PopupSystemMenu(mapToGlobal(QPoint(0, 0)), true); });
+        connect(openMenu, &QShortcut::activated, this, &CDialog::popupSystemMenuFromKeyboard);
     }
     setWindowFlags(flags);
     setWindowTitle(layout->title);
@@ -427,7 +426,7 @@ void CDialog::keyPressEvent(QKeyEvent* event)
         break;
     case Qt::Key_F10:
         if (mods == Qt::ShiftModifier && m_systemMenu) {
-            PopupSystemMenu(mapToGlobal(QPoint(0, 0)), true);
+            popupSystemMenuFromKeyboard();
             return;
         }
         break;
@@ -452,7 +451,7 @@ void CDialog::contextMenuEvent(QContextMenuEvent* event)
         }
         PopupSystemMenu(event->globalPos());
     } else {
-        PopupSystemMenu(mapToGlobal(QPoint(0, 0)), true);
+        popupSystemMenuFromKeyboard();
     }
 }
 

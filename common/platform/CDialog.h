@@ -92,6 +92,8 @@ private:
     bool build();
     bool initialise();
     void placeOver(QWidget* owner);
+    // From the keyboard the menu opens at the window's top-left corner.
+    void popupSystemMenuFromKeyboard() { PopupSystemMenu(mapToGlobal(QPoint(0, 0)), true); }
     QWidget* createControl(const ControlTemplate& control);
 
     int m_layoutId;
