@@ -16,7 +16,6 @@ CCopyPasteTutorialDlg::CCopyPasteTutorialDlg(QWidget* owner) : CDialog(kLayoutId
 
 void CCopyPasteTutorialDlg::DoDataExchange(CDataExchange& dx)
 {
-    DDX_Control(dx, TutorialStatus::kRuleId, m_rule);
     DDX_Text(dx, kPracticeBoxId, m_practiceText);
     DDX_Text(dx, kTargetBoxId, m_targetText);
     DDX_Text(dx, TutorialStatus::kStatusBoxId, m_statusText);
@@ -54,13 +53,10 @@ void CCopyPasteTutorialDlg::Reset()
     m_practiceText = QString::fromLatin1(kPracticeSentence);
     m_targetText.clear();
     m_statusText = QString::fromLatin1(kInitialStatus);
-    m_step = NotStarted;
     // Another program holding the clipboard keeps what it holds; the user
     // then simply has to copy before Step 3 counts.
     systemServices().EmptyClipboard();
     UpdateData(false);
-    if (m_pollTimerId != -1)
-        KillTimer(m_pollTimerId);
     m_step = Selecting;
     if (QPlainTextEdit* practice = box(kPracticeBoxId)) {
         QTextCursor caret = practice->textCursor();
@@ -68,6 +64,7 @@ void CCopyPasteTutorialDlg::Reset()
         practice->setTextCursor(caret);
         practice->ensureCursorVisible();
     }
+    // Restarts a running poll, so that its period counts from here.
     m_pollTimerId = SetTimer(kPollTimer, kPollMs);
 }
 

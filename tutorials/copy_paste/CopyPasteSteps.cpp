@@ -57,10 +57,11 @@ Outcome Decide(int step, const Observation& seen)
 {
     if (step < 0)
         return {step, QString::fromLatin1(kWaiting), false, false};
-    if (seen.practiceText != QLatin1String(kPracticeSentence))
+    // Compared as Latin-1 in place: this runs four times a second.
+    const QLatin1String sentence(kPracticeSentence);
+    if (seen.practiceText != sentence)
         return {step, QString::fromLatin1(kTextModified), false, false};
 
-    const QString sentence = QString::fromLatin1(kPracticeSentence);
     switch (step) {
     case Selecting:
         return selecting(seen);

@@ -11,7 +11,7 @@ namespace CopyPasteSteps {
 
 inline constexpr char kPracticeSentence[] =
     "Here is the text that you will select for your tutorial on cut/copy/paste - stop here";
-inline constexpr int kSentenceLength = 85;
+inline constexpr int kSentenceLength = sizeof(kPracticeSentence) - 1;
 inline constexpr char kInitialStatus[] =
     "Please start the tutorial at Step 1.  As you complete the steps, this status area will "
     "track your progress.  Check back here to see how you are progressing.";

@@ -146,6 +146,8 @@ private:
     QPoint beside(int position, int dx) const;
     bool waitForStep(int step) { return XInput::waitFor([&] { return m_dialog->step() == step; }); }
     void selectAllInPracticeBox();
+    // Steps 1 to 4: select, copy, click into the target box.
+    void copyAndClickIntoTarget();
     void startOwner(const QString& what);
     // The longest time the event loop went without running, over `ms`.
     qint64 longestStall(int ms);
@@ -178,6 +180,15 @@ void TestCopyPasteEndToEnd::selectAllInPracticeBox()
     QVERIFY(XInput::waitFor([&] { return practice()->hasFocus(); }));
     XInput::keys("ctrl+a");
     QVERIFY(waitForStep(Selected));
+}
+
+void TestCopyPasteEndToEnd::copyAndClickIntoTarget()
+{
+    selectAllInPracticeBox();
+    XInput::keys("ctrl+c");
+    QVERIFY(waitForStep(Copied));
+    XInput::click(XInput::centreOf(target()));
+    QVERIFY(waitForStep(Placed));
 }
 
 void TestCopyPasteEndToEnd::startOwner(const QString& what)
@@ -298,11 +309,7 @@ void TestCopyPasteEndToEnd::copyThroughTheContextMenu()
 
 void TestCopyPasteEndToEnd::focusLeavingTheTargetUndoesStep4()
 {
-    selectAllInPracticeBox();
-    XInput::keys("ctrl+c");
-    QVERIFY(waitForStep(Copied));
-    XInput::click(XInput::centreOf(target()));
-    QVERIFY(waitForStep(Placed));
+    copyAndClickIntoTarget();
 
     XInput::click(beside(10, 0));
     QVERIFY(waitForStep(Copied));
@@ -313,11 +320,7 @@ void TestCopyPasteEndToEnd::focusLeavingTheTargetUndoesStep4()
 
 void TestCopyPasteEndToEnd::anotherProgramTakingTheFocusUndoesStep4()
 {
-    selectAllInPracticeBox();
-    XInput::keys("ctrl+c");
-    QVERIFY(waitForStep(Copied));
-    XInput::click(XInput::centreOf(target()));
-    QVERIFY(waitForStep(Placed));
+    copyAndClickIntoTarget();
 
     startOwner("focus");
     QVERIFY(waitForStep(Copied));

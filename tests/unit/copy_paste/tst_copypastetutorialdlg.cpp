@@ -13,6 +13,7 @@ using namespace CopyPasteSteps;
 namespace {
 const QString kSentence = QString::fromLatin1(kPracticeSentence);
 const QString kInitial = QString::fromLatin1(kInitialStatus);
+const QString kKeepSelecting = "You're on the right track.  Keep selecting...";
 
 struct Window {
     FakeSystemServices fake;
@@ -32,6 +33,15 @@ struct Window {
         cursor.setPosition(start);
         cursor.setPosition(end, QTextCursor::KeepAnchor);
         practice()->setTextCursor(cursor);
+    }
+    // A drag from the start of the sentence, the button still held, and the
+    // tick that sees it.
+    void dragFromStartTo(int end)
+    {
+        fake.focus = practice();
+        fake.leftButtonDown = true;
+        select(0, end);
+        fake.advance(250);
     }
     void press(int id) { qobject_cast<QAbstractButton*>(dialog.GetDlgItem(id))->click(); }
 };
@@ -78,11 +88,8 @@ void TestCopyPasteTutorialDlg::setUpShowsTheStartingPoint()
 void TestCopyPasteTutorialDlg::wholeRunThroughTheTicks()
 {
     Window w;
-    w.fake.focus = w.practice();
-    w.fake.leftButtonDown = true;
-    w.select(0, 20);
-    w.fake.advance(250);
-    QCOMPARE(w.status(), QString("You're on the right track.  Keep selecting..."));
+    w.dragFromStartTo(20);
+    QCOMPARE(w.status(), kKeepSelecting);
     QVERIFY(!w.ruleVisible());
 
     w.select(0, 85);
@@ -152,17 +159,14 @@ void TestCopyPasteTutorialDlg::busyClipboardIsLeftAlone()
 void TestCopyPasteTutorialDlg::unchangedSelectionWritesNothing()
 {
     Window w;
-    w.fake.focus = w.practice();
-    w.fake.leftButtonDown = true;
-    w.select(0, 10);
-    w.fake.advance(250);
-    QCOMPARE(w.status(), QString("You're on the right track.  Keep selecting..."));
+    w.dragFromStartTo(10);
+    QCOMPARE(w.status(), kKeepSelecting);
     w.dialog.SetDlgItemText(1009, "marker");
     w.fake.advance(250);
     QCOMPARE(w.status(), QString("marker"));
     w.select(0, 11);
     w.fake.advance(250);
-    QCOMPARE(w.status(), QString("You're on the right track.  Keep selecting..."));
+    QCOMPARE(w.status(), kKeepSelecting);
 }
 
 void TestCopyPasteTutorialDlg::modifiedTextIsReportedUntilRestored()
