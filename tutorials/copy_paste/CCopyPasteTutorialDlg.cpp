@@ -70,8 +70,7 @@ void CCopyPasteTutorialDlg::Reset()
 
 void CCopyPasteTutorialDlg::OnCancel()
 {
-    if (m_pollTimerId != -1)
-        KillTimer(m_pollTimerId);
+    KillTimer(m_pollTimerId);
     CDialog::OnCancel();
 }
 
