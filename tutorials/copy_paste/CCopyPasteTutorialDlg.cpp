@@ -16,6 +16,7 @@ CCopyPasteTutorialDlg::CCopyPasteTutorialDlg(QWidget* owner) : CDialog(kLayoutId
 
 void CCopyPasteTutorialDlg::DoDataExchange(CDataExchange& dx)
 {
+    DDX_Control(dx, TutorialStatus::kRuleId, m_rule);
     DDX_Text(dx, kPracticeBoxId, m_practiceText);
     DDX_Text(dx, kTargetBoxId, m_targetText);
     DDX_Text(dx, TutorialStatus::kStatusBoxId, m_statusText);
@@ -53,6 +54,7 @@ void CCopyPasteTutorialDlg::Reset()
     m_practiceText = QString::fromLatin1(kPracticeSentence);
     m_targetText.clear();
     m_statusText = QString::fromLatin1(kInitialStatus);
+    m_step = NotStarted;
     // Another program holding the clipboard keeps what it holds; the user
     // then simply has to copy before Step 3 counts.
     systemServices().EmptyClipboard();

@@ -46,6 +46,7 @@ private:
     // box actually draws it, whatever the desktop's font.
     void PlaceMarkers();
 
+    QLabel* m_rule = nullptr;
     QString m_practiceText;
     QString m_targetText;
     QString m_statusText;
