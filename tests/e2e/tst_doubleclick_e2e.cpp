@@ -1,5 +1,6 @@
 // The Double Click tutorial with real input through the X server, so that the
 // desktop's own double-click recognition decides what a pair of clicks is.
+#include "tests/support/RedSquare.h"
 #include "tests/support/XInput.h"
 #include "tutorials/double_click/CDoubleClickTutorialDlg.h"
 #include "tutorials/double_click/DoubleClickLogic.h"
@@ -19,22 +20,6 @@
 using namespace DoubleClick;
 
 namespace {
-
-// The red square in the window's client pixels, as drawn.
-QRect drawnRedSquare(QWidget& window)
-{
-    const QImage image = window.grab().toImage();
-    const qreal ratio = image.devicePixelRatio();
-    QRect red;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            if (c.red() > 200 && c.green() < 80 && c.blue() < 80)
-                red |= QRect(QPoint(qFloor(x / ratio), qFloor(y / ratio)), QSize(1, 1));
-        }
-    }
-    return red;
-}
 
 // Whether the screen shows a blue mouse button at `place`.
 bool showsBlueButton(const QRect& place)

@@ -1,4 +1,5 @@
 #include "tests/support/FakeSystemServices.h"
+#include "tests/support/RedSquare.h"
 #include "tutorials/double_click/CDoubleClickTutorialDlg.h"
 #include "tutorials/double_click/DoubleClickLogic.h"
 
@@ -29,22 +30,6 @@ QLabel* targetPicture(QWidget& window)
             return label;
     }
     return nullptr;
-}
-
-// The red square as the window draws it, found in the window's own pixels.
-QRect drawnRedSquare(QWidget& window)
-{
-    const QImage image = window.grab().toImage();
-    const qreal ratio = image.devicePixelRatio();
-    QRect red;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            if (c.red() > 200 && c.green() < 80 && c.blue() < 80)
-                red |= QRect(QPoint(qFloor(x / ratio), qFloor(y / ratio)), QSize(1, 1));
-        }
-    }
-    return red;
 }
 
 // One tutorial window on fake services, driven as a user would drive it.
