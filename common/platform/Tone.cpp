@@ -6,7 +6,9 @@
 #include <QMediaDevices>
 #include <QPointer>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 namespace {

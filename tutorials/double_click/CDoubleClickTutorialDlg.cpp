@@ -96,8 +96,10 @@ void CDoubleClickTutorialDlg::PlaceTarget()
 {
     QLabel* picture = nullptr;
     for (auto* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-        if (label->accessibleName() == kTargetName)
+        if (label->accessibleName() == kTargetName) {
             picture = label;
+            break;
+        }
     }
     const int frame = picture ? picture->frameWidth() : 0;
     const QRect geometry = TargetPictureGeometry(m_targetLayoutRect, frame);
@@ -139,7 +141,6 @@ void CDoubleClickTutorialDlg::mouseDoubleClickEvent(QMouseEvent* event)
 
 void CDoubleClickTutorialDlg::OnLButtonDown(const QPoint& point)
 {
-    KillTimer(kFollowUpTimer);
     UpdateData(true);
     if (m_firstClickX != -1 || m_firstClickY != -1) {
         m_lastResult = SecondPressVerdict(m_firstClickTime, systemServices().GetTickCount(),
@@ -161,14 +162,13 @@ void CDoubleClickTutorialDlg::OnLButtonDown(const QPoint& point)
         m_lastResult = ResultFirstClick;
     }
     PushTexts();
-    SetTimer(kFollowUpTimer, TimerPeriod(std::uint64_t{m_clickLimit} + kFollowUpDelayMs));
+    StartFollowUp();
 }
 
 void CDoubleClickTutorialDlg::OnLButtonDblClk(const QPoint& point)
 {
     if (!IsOnTarget(point))
         return;
-    KillTimer(kFollowUpTimer);
     UpdateData(true);
     m_feedbackText = kSuccessMessage;
     m_lastResult = ResultDoubleClick;
@@ -176,7 +176,7 @@ void CDoubleClickTutorialDlg::OnLButtonDblClk(const QPoint& point)
     UpdateStatistics();
     PushTexts();
     ClearFirstClick();
-    SetTimer(kFollowUpTimer, TimerPeriod(std::uint64_t{m_clickLimit} + kFollowUpDelayMs));
+    StartFollowUp();
 }
 
 void CDoubleClickTutorialDlg::OnTimer(int id)
@@ -216,6 +216,13 @@ void CDoubleClickTutorialDlg::ClearFirstClick()
     m_firstClickX = -1;
     m_firstClickY = -1;
     m_firstClickTime = UINT32_MAX;
+}
+
+// Each attempt restarts the wait for the follow-up hint (SetTimer restarts a
+// running timer), so only the latest attempt's hint is ever shown.
+void CDoubleClickTutorialDlg::StartFollowUp()
+{
+    SetTimer(kFollowUpTimer, TimerPeriod(std::uint64_t{m_clickLimit} + kFollowUpDelayMs));
 }
 
 // The feedback label is announced when it changes, as the status box's
@@ -284,19 +291,14 @@ void CDoubleClickTutorialDlg::ShowMeRelease()
 // Showing and hiding only mark the place for painting, and the two mice
 // share it: one paint puts both changes on the screen, so neither both mice
 // nor none is ever seen. Holding back the whole window's painting instead
-// would repaint all of it at every swap and make the animation late.
+// would repaint all of it at every swap and make the animation late. The
+// paint happens now, not at the next repaint.
 void CDoubleClickTutorialDlg::ShowIconPair(bool showPressed, bool showReleased)
 {
     if (m_pressedIcon)
         m_pressedIcon->setVisible(showPressed);
     if (m_releasedIcon)
         m_releasedIcon->setVisible(showReleased);
-    PaintIcon(showPressed ? m_pressedIcon : m_releasedIcon);
-}
-
-// The new picture goes on the screen now, not at the next repaint.
-void CDoubleClickTutorialDlg::PaintIcon(QLabel* icon)
-{
-    if (icon)
-        icon->repaint();
+    if (QLabel* shown = showPressed ? m_pressedIcon : m_releasedIcon)
+        shown->repaint();
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "common/TutorialStatus.h"
 #include "common/platform/CDialog.h"
 #include "tutorials/double_click/DoubleClickLogic.h"
 
@@ -50,12 +49,12 @@ private:
     void OnLButtonDblClk(const QPoint& point);
     void UpdateStatistics();
     void ClearFirstClick();
+    void StartFollowUp();
     void PushTexts();
     void AlignStatistics();
     void ShowMePress();
     void ShowMeRelease();
     void ShowIconPair(bool showPressed, bool showReleased);
-    void PaintIcon(QLabel* icon);
     void PlaceTarget();
 
     QLabel* m_rule = nullptr;
