@@ -35,8 +35,7 @@ bool CLauncherDlg::OnInitDialog()
     // whole address.
     m_webLink.SetLinkTarget(QString::fromLatin1(kMakerWebSiteAddress));
     m_webLink.SetUnderlineLook(true);
-    if (const auto text = Resources::LoadText(kWelcomeTextId))
-        m_welcomeText = QString::fromLatin1(*text);
+    m_welcomeText = Resources::LoadTextString(kWelcomeTextId);
     UpdateData(false);
 
     if (CSystemMenu* menu = GetSystemMenu()) {

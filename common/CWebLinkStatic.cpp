@@ -4,6 +4,7 @@
 #include "common/platform/SystemServices.h"
 #include "common/resources/Resources.h"
 
+#include <QCursor>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -30,10 +31,9 @@ void CWebLinkStatic::PreSubclassWindow() {
     if (link->text().isEmpty())
         link->setText(m_target);
     FitToText();
-    m_handCursor = Resources::LoadCursor(kHandCursorId);
     // A pointer that vanished over the link would puzzle anyone; the
     // desktop's own hand stands in should ours be missing.
-    link->setCursor(m_handCursor ? *m_handCursor : QCursor(Qt::PointingHandCursor));
+    link->setCursor(Resources::LoadCursor(kHandCursorId).value_or(QCursor(Qt::PointingHandCursor)));
     m_tip = Tool{link->rect(), m_target};
 }
 
@@ -82,7 +82,7 @@ QRect CWebLinkStatic::FitRectToText(const QRect& rect, const QSize& text, unsign
 
 void CWebLinkStatic::FitToText() {
     QLabel* link = label();
-    if (!m_fitToText || !link)
+    if (!link)
         return;
     // Measured in the label's own font, so that the link's clickable area is
     // the text the user sees.
@@ -140,10 +140,9 @@ void CWebLinkStatic::ReportOpenFailure(int code) {
 
 void CWebLinkStatic::OnClicked() {
     const int code = OpenLinkTarget(m_target);
-    m_visited = code > 32;
-    if (m_visited)
-        SetVisitedLook(true);
-    else
+    // A failure after a success shows the link unvisited again at once.
+    SetVisitedLook(code > 32);
+    if (!m_visited)
         ReportOpenFailure(code);
 }
 

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins libgl-dev
-  libx11-dev libxtst-dev
+  libx11-dev libxtst-dev libxfixes-dev
   xvfb xauth xdotool x11-utils imagemagick
   fonts-dejavu-core
   desktop-file-utils appstream

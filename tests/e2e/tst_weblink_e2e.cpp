@@ -48,11 +48,11 @@ QRect shownCursor()
 
 bool showsColor(const QWidget* widget, const QColor& color)
 {
-    const QImage image = widget->screen()
-                             ->grabWindow(0, widget->mapToGlobal(QPoint(0, 0)).x(),
-                                          widget->mapToGlobal(QPoint(0, 0)).y(), widget->width(),
-                                          widget->height())
-                             .toImage();
+    const QPoint origin = widget->mapToGlobal(QPoint(0, 0));
+    const QImage image =
+        widget->screen()
+            ->grabWindow(0, origin.x(), origin.y(), widget->width(), widget->height())
+            .toImage();
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             if (image.pixelColor(x, y) == color)

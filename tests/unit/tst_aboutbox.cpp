@@ -24,6 +24,15 @@ public:
 // width may offset it by that much.
 constexpr int kFrameSlack = 3;
 
+// Ends the box as the user would: "OK button", "Enter" or "Escape".
+void closeBy(CDialog* about, const QString& route)
+{
+    if (route == "OK button")
+        qobject_cast<QPushButton*>(about->GetDlgItem(CDialog::IDOK))->click();
+    else
+        QTest::keyClick(about->focusWidget(), route == "Enter" ? Qt::Key_Return : Qt::Key_Escape);
+}
+
 struct AboutSeen {
     QString title;
     QStringList labels;
@@ -47,10 +56,7 @@ AboutSeen runAbout(Launcher& launcher, unsigned command, const QString& route)
         }
         seen.geometry = about->frameGeometry();
         seen.launcherEnabled = launcher.isEnabled();
-        if (route == "OK button")
-            qobject_cast<QPushButton*>(about->GetDlgItem(CDialog::IDOK))->click();
-        else
-            QTest::keyClick(about->focusWidget(), route == "Enter" ? Qt::Key_Return : Qt::Key_Escape);
+        closeBy(about, route);
     });
     launcher.OnSysCommand(command);
     return seen;
@@ -127,12 +133,7 @@ void TestAboutBox::endsByOkEnterAndEscape()
     QFETCH(QString, route);
     QFETCH(int, result);
     CAboutBoxDlg about;
-    QTimer::singleShot(0, &about, [&] {
-        if (route == "OK button")
-            qobject_cast<QPushButton*>(about.GetDlgItem(CDialog::IDOK))->click();
-        else
-            QTest::keyClick(about.focusWidget(), route == "Enter" ? Qt::Key_Return : Qt::Key_Escape);
-    });
+    QTimer::singleShot(0, &about, [&] { closeBy(&about, route); });
     QCOMPARE(about.DoModal(), result);
 }
 

@@ -180,40 +180,26 @@ void TestWebLink::failureTexts_data()
 {
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("text");
-    QTest::newRow("26 keeps its trailing space")
-        << 26 << "Unable to open hyperlink:\n\nA sharing violation occurred. ";
-    QTest::newRow("1 is unknown") << 1 << "Unable to open hyperlink:\n\nUnknown Error (1) occurred.";
-    QTest::newRow("negative") << -5 << "Unable to open hyperlink:\n\nUnknown Error (-5) occurred.";
-    QTest::newRow("0") << 0
-                       << "Unable to open hyperlink:\n\nThe operating system is out\nof memory or "
-                          "resources.";
-    QTest::newRow("2") << 2 << "Unable to open hyperlink:\n\nThe specified file was not found.";
-    QTest::newRow("3") << 3 << "Unable to open hyperlink:\n\nThe specified path was not found.";
-    QTest::newRow("5") << 5
-                       << "Unable to open hyperlink:\n\nThe operating system denied\naccess to the "
-                          "specified file.";
-    QTest::newRow("8") << 8
-                       << "Unable to open hyperlink:\n\nThere was not enough memory to complete "
-                          "the operation.";
-    QTest::newRow("11") << 11
-                        << "Unable to open hyperlink:\n\nThe .EXE file is invalid\n(non-Win32 .EXE "
-                           "or error in .EXE image).";
-    QTest::newRow("27") << 27
-                        << "Unable to open hyperlink:\n\nThe filename association is\nincomplete or "
-                           "invalid.";
-    QTest::newRow("28") << 28
-                        << "Unable to open hyperlink:\n\nThe DDE transaction could not\nbe "
-                           "completed because the request timed out.";
-    QTest::newRow("29") << 29 << "Unable to open hyperlink:\n\nThe DDE transaction failed.";
-    QTest::newRow("30") << 30
-                        << "Unable to open hyperlink:\n\nThe DDE transaction could not\nbe "
-                           "completed because other DDE transactions\nwere being processed.";
-    QTest::newRow("31") << 31
-                        << "Unable to open hyperlink:\n\nThere is no application "
-                           "associated\nwith the given filename extension.";
-    QTest::newRow("32") << 32
-                        << "Unable to open hyperlink:\n\nThe specified dynamic-link library was "
-                           "not found.";
+    const auto row = [](const char* name, int code, const QString& reason) {
+        QTest::newRow(name) << code << QStringLiteral("Unable to open hyperlink:\n\n") + reason;
+    };
+    row("26 keeps its trailing space", 26, "A sharing violation occurred. ");
+    row("1 is unknown", 1, "Unknown Error (1) occurred.");
+    row("negative", -5, "Unknown Error (-5) occurred.");
+    row("0", 0, "The operating system is out\nof memory or resources.");
+    row("2", 2, "The specified file was not found.");
+    row("3", 3, "The specified path was not found.");
+    row("5", 5, "The operating system denied\naccess to the specified file.");
+    row("8", 8, "There was not enough memory to complete the operation.");
+    row("11", 11, "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).");
+    row("27", 27, "The filename association is\nincomplete or invalid.");
+    row("28", 28, "The DDE transaction could not\nbe completed because the request timed out.");
+    row("29", 29, "The DDE transaction failed.");
+    row("30", 30,
+        "The DDE transaction could not\nbe completed because other DDE transactions\nwere being "
+        "processed.");
+    row("31", 31, "There is no application associated\nwith the given filename extension.");
+    row("32", 32, "The specified dynamic-link library was not found.");
 }
 
 void TestWebLink::failureTexts()
