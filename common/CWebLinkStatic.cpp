@@ -31,9 +31,10 @@ void CWebLinkStatic::PreSubclassWindow() {
     if (link->text().isEmpty())
         link->setText(m_target);
     FitToText();
+    m_handCursor = Resources::LoadCursor(kHandCursorId);
     // A pointer that vanished over the link would puzzle anyone; the
     // desktop's own hand stands in should ours be missing.
-    link->setCursor(Resources::LoadCursor(kHandCursorId).value_or(QCursor(Qt::PointingHandCursor)));
+    link->setCursor(m_handCursor.value_or(QCursor(Qt::PointingHandCursor)));
     m_tip = Tool{link->rect(), m_target};
 }
 
@@ -82,7 +83,7 @@ QRect CWebLinkStatic::FitRectToText(const QRect& rect, const QSize& text, unsign
 
 void CWebLinkStatic::FitToText() {
     QLabel* link = label();
-    if (!link)
+    if (!m_fitToText || !link)
         return;
     // Measured in the label's own font, so that the link's clickable area is
     // the text the user sees.
@@ -140,9 +141,10 @@ void CWebLinkStatic::ReportOpenFailure(int code) {
 
 void CWebLinkStatic::OnClicked() {
     const int code = OpenLinkTarget(m_target);
-    // A failure after a success shows the link unvisited again at once.
-    SetVisitedLook(code > 32);
-    if (!m_visited)
+    m_visited = code > 32;
+    if (m_visited)
+        SetVisitedLook(true);
+    else
         ReportOpenFailure(code);
 }
 

@@ -3,6 +3,7 @@
 #include "common/platform/CStatic.h"
 
 #include <QColor>
+#include <QCursor>
 #include <QFont>
 #include <QRect>
 #include <QSize>
@@ -54,8 +55,10 @@ private:
     QColor m_visitedColor{85, 26, 139};
     bool m_visited = false;
     bool m_underline = true;
+    bool m_fitToText = true;
     QString m_target;
     std::optional<QFont> m_underlineFont;
+    std::optional<QCursor> m_handCursor;
     std::optional<Tool> m_tip;
     bool m_pressed = false;
 };

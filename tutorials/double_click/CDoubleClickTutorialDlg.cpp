@@ -291,14 +291,19 @@ void CDoubleClickTutorialDlg::ShowMeRelease()
 // Showing and hiding only mark the place for painting, and the two mice
 // share it: one paint puts both changes on the screen, so neither both mice
 // nor none is ever seen. Holding back the whole window's painting instead
-// would repaint all of it at every swap and make the animation late. The
-// paint happens now, not at the next repaint.
+// would repaint all of it at every swap and make the animation late.
 void CDoubleClickTutorialDlg::ShowIconPair(bool showPressed, bool showReleased)
 {
     if (m_pressedIcon)
         m_pressedIcon->setVisible(showPressed);
     if (m_releasedIcon)
         m_releasedIcon->setVisible(showReleased);
-    if (QLabel* shown = showPressed ? m_pressedIcon : m_releasedIcon)
-        shown->repaint();
+    PaintIcon(showPressed ? m_pressedIcon : m_releasedIcon);
+}
+
+// The new picture goes on the screen now, not at the next repaint.
+void CDoubleClickTutorialDlg::PaintIcon(QLabel* icon)
+{
+    if (icon)
+        icon->repaint();
 }

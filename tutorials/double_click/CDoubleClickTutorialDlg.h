@@ -55,6 +55,7 @@ private:
     void ShowMePress();
     void ShowMeRelease();
     void ShowIconPair(bool showPressed, bool showReleased);
+    void PaintIcon(QLabel* icon);
     void PlaceTarget();
 
     QLabel* m_rule = nullptr;
