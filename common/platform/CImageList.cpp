@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <optional>
+
 namespace {
 
 // Without a compositor a window cannot be translucent, so the image is made
@@ -61,19 +63,14 @@ private:
 struct DragState {
     QPixmap image;
     QPoint hotSpot;
+    // Exists between DragEnter and DragLeave.
     QPointer<DragImageWindow> window;
-    bool shown = false; // between DragEnter and DragLeave
 };
 
-DragState*& drag()
+std::optional<DragState>& drag()
 {
-    static DragState* state = nullptr;
+    static std::optional<DragState> state;
     return state;
-}
-
-void place(DragImageWindow* window, const QPoint& screenPos, const QPoint& hotSpot)
-{
-    window->move(screenPos - hotSpot);
 }
 
 } // namespace
@@ -99,52 +96,41 @@ bool CImageList::BeginDrag(const CImageList& list, int image, const QPoint& hotS
     const QPixmap pixmap = list.GetImage(image);
     if (pixmap.isNull())
         return false;
-    drag() = new DragState{pixmap, hotSpot, nullptr, false};
+    drag() = DragState{pixmap, hotSpot, nullptr};
     return true;
 }
 
 void CImageList::DragEnter(const QPoint& screenPos)
 {
-    DragState* state = drag();
+    std::optional<DragState>& state = drag();
     if (!state)
         return;
     if (!state->window)
         state->window = new DragImageWindow(state->image);
-    place(state->window, screenPos, state->hotSpot);
-    state->shown = true;
+    state->window->move(screenPos - state->hotSpot);
     state->window->show();
 }
 
 void CImageList::DragMove(const QPoint& screenPos)
 {
-    if (DragState* state = drag(); state && state->window)
-        place(state->window, screenPos, state->hotSpot);
-}
-
-void CImageList::DragShowNolock(bool show)
-{
-    DragState* state = drag();
-    if (state && state->window && state->shown)
-        state->window->setVisible(show);
+    if (const std::optional<DragState>& state = drag(); state && state->window)
+        state->window->move(screenPos - state->hotSpot);
 }
 
 void CImageList::DragLeave()
 {
-    if (DragState* state = drag()) {
-        state->shown = false;
+    if (std::optional<DragState>& state = drag())
         delete state->window.data();
-    }
 }
 
 void CImageList::EndDrag()
 {
     DragLeave();
-    delete drag();
-    drag() = nullptr;
+    drag().reset();
 }
 
 QWidget* CImageList::DragWindow()
 {
-    DragState* state = drag();
-    return state && state->shown ? state->window.data() : nullptr;
+    const std::optional<DragState>& state = drag();
+    return state ? state->window.data() : nullptr;
 }

@@ -29,7 +29,6 @@ public:
     // Puts the drag image on the screen at a screen point.
     static void DragEnter(const QPoint& screenPos);
     static void DragMove(const QPoint& screenPos);
-    static void DragShowNolock(bool show);
     // Takes the image off the screen; the drag continues until EndDrag.
     static void DragLeave();
     static void EndDrag();

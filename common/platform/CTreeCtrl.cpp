@@ -19,6 +19,12 @@ constexpr int kLabelMargin = 2;
 // The classic look: navy with white text marks where a drop would land.
 const QColor kDropHiliteColor(0, 0, 128);
 
+// The width of a label's coloured area.
+int labelWidth(const QFontMetrics& metrics, const QString& text)
+{
+    return metrics.horizontalAdvance(text) + 2 * kLabelMargin;
+}
+
 } // namespace
 
 unsigned treeRowZone(const TreeRowGeometry& row, int x)
@@ -58,8 +64,7 @@ public:
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         const QFontMetrics metrics(option.font);
-        const int width = kImageSize + kImageGap + metrics.horizontalAdvance(index.data().toString()) +
-                          2 * kLabelMargin;
+        const int width = kImageSize + kImageGap + labelWidth(metrics, index.data().toString());
         return QSize(width, qMax(kImageSize + 2, metrics.height() + 2));
     }
 
@@ -290,14 +295,13 @@ TreeRowGeometry CTreeCtrl::rowGeometry(const QModelIndex& index) const
     // visualRect() starts after the indent; the expand button sits in the
     // last indent column, as the branch lines are drawn.
     const QRect item = visualRect(index);
-    const QFontMetrics metrics(font());
     TreeRowGeometry row;
     row.itemLeft = item.left();
     row.buttonLeft = item.left() - indentation();
     row.hasButton = model()->hasChildren(index);
     const bool hasImage = !imageOf(itemFromIndex(index)).isNull();
     row.labelLeft = row.itemLeft + (hasImage ? kImageSize + kImageGap : 0);
-    row.labelRight = row.labelLeft + metrics.horizontalAdvance(index.data().toString()) + 2 * kLabelMargin;
+    row.labelRight = row.labelLeft + labelWidth(QFontMetrics(font()), index.data().toString());
     return row;
 }
 
@@ -351,8 +355,7 @@ std::unique_ptr<CImageList> CTreeCtrl::CreateDragImage(HTREEITEM handle) const
     const QString text = item->text(0);
     const QPixmap image = m_images.value(item->data(0, kImageRole).toInt());
     const int labelLeft = image.isNull() ? 0 : kImageSize + kImageGap;
-    const QSize size(labelLeft + metrics.horizontalAdvance(text) + 2 * kLabelMargin,
-                     qMax(kImageSize, metrics.height() + 2));
+    const QSize size(labelLeft + labelWidth(metrics, text), qMax(kImageSize, metrics.height() + 2));
     const qreal ratio = devicePixelRatioF();
     QPixmap picture(size * ratio);
     picture.setDevicePixelRatio(ratio);
@@ -381,8 +384,10 @@ void CTreeCtrl::mousePressEvent(QMouseEvent* event)
     m_pressPending = true;
     m_pressPoint = point;
     m_pressItem = (flags & TVHT_ONITEM) ? item : 0;
-    if (flags & TVHT_ONITEMBUTTON)
-        itemOf(item)->setExpanded(!itemOf(item)->isExpanded());
+    if (flags & TVHT_ONITEMBUTTON) {
+        QTreeWidgetItem* folder = itemOf(item);
+        folder->setExpanded(!folder->isExpanded());
+    }
 }
 
 void CTreeCtrl::mouseMoveEvent(QMouseEvent* event)
@@ -449,17 +454,15 @@ void CTreeCtrl::drawBranches(QPainter* painter, const QRect& rect, const QModelI
     painter->save();
     painter->setPen(dotted);
 
-    QList<QModelIndex> chain; // the item, then its ancestors
-    for (QModelIndex i = index; i.isValid(); i = i.parent())
-        chain << i;
-    const int depth = static_cast<int>(chain.size()) - 1;
-    auto hasNextSibling = [this](const QModelIndex& i) {
-        return i.sibling(i.row() + 1, 0).isValid();
-    };
+    int depth = 0;
+    for (QModelIndex i = index.parent(); i.isValid(); i = i.parent())
+        ++depth;
+    auto hasNextSibling = [](const QModelIndex& i) { return i.sibling(i.row() + 1, 0).isValid(); };
     const int right = rect.left() + (depth + 1) * step;
     // Ancestors' columns: a line runs on while that ancestor has more siblings.
-    for (int level = 0; level < depth; ++level) {
-        const QModelIndex ancestor = chain[depth - level];
+    int level = depth;
+    for (QModelIndex ancestor = index.parent(); ancestor.isValid(); ancestor = ancestor.parent()) {
+        --level;
         if (hasNextSibling(ancestor)) {
             const int x = rect.left() + level * step + step / 2;
             painter->drawLine(x, rect.top(), x, rect.bottom());

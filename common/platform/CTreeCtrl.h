@@ -3,6 +3,8 @@
 #include <QHash>
 #include <QTreeWidget>
 
+#include <memory>
+
 class CImageList;
 
 // An item's handle: stable until the item is deleted and never reused, so a

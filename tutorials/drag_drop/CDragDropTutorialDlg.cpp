@@ -128,6 +128,10 @@ HTREEITEM CDragDropTutorialDlg::HitTestTree(const QPoint& screenPoint, unsigned*
 void CDragDropTutorialDlg::OnTimer(int id)
 {
     if (id == m_hoverTimerId) {
+        // Past Hovering no tick can change the step until Start Over, so the
+        // cursor need not be fetched and hit-tested ten times a second.
+        if (m_step != AwaitHover && m_step != Hovering)
+            return;
         unsigned flags = 0;
         const HTREEITEM item = HitTestTree(systemServices().GetCursorPos(), &flags);
         const bool onPractice = item != 0 && item == m_practiceItem && (flags & TVHT_ONITEM);
@@ -196,10 +200,10 @@ void CDragDropTutorialDlg::OnMouseMove(const QPoint& screenPoint)
     CImageList::DragMove(screenPoint);
     if (item == 0 || !(flags & TVHT_ONITEM))
         return;
-    CImageList::DragShowNolock(false);
+    // The drag image is a window of its own, which the tree's repaint
+    // cannot smear, so it stays up while the mark moves.
     m_tree->SelectDropTarget(item == m_dragItem ? 0 : item);
     m_dropTarget = item;
-    CImageList::DragShowNolock(true);
 }
 
 void CDragDropTutorialDlg::mouseReleaseEvent(QMouseEvent* event)
@@ -211,7 +215,6 @@ void CDragDropTutorialDlg::mouseReleaseEvent(QMouseEvent* event)
 void CDragDropTutorialDlg::EndDragFeedback()
 {
     m_dragging = false;
-    CImageList::DragLeave();
     CImageList::EndDrag();
     if (QWidget::mouseGrabber() == this)
         releaseMouse();
