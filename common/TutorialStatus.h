@@ -10,6 +10,8 @@ class CDialog;
 // 250 ms more, with window timers 2, 3 and 4.
 class TutorialStatus {
 public:
+    // The overview box beside the status is part of the same shared frame.
+    static constexpr int kOverviewBoxId = 1006;
     static constexpr int kStatusBoxId = 1009;
     static constexpr int kRuleId = 1017;
     static constexpr unsigned kFlashStepMs = 250;

@@ -20,7 +20,7 @@ void CCopyPasteTutorialDlg::DoDataExchange(CDataExchange& dx)
     DDX_Text(dx, kPracticeBoxId, m_practiceText);
     DDX_Text(dx, kTargetBoxId, m_targetText);
     DDX_Text(dx, TutorialStatus::kStatusBoxId, m_statusText);
-    DDX_Text(dx, 1006, m_overviewText);
+    DDX_Text(dx, TutorialStatus::kOverviewBoxId, m_overviewText);
 }
 
 bool CCopyPasteTutorialDlg::OnInitDialog()

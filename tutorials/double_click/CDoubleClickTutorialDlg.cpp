@@ -59,7 +59,7 @@ void CDoubleClickTutorialDlg::DoDataExchange(CDataExchange& dx)
     DDX_Control(dx, kShowMeId, m_showMeBox);
     DDX_Text(dx, kFeedbackId, m_feedbackText);
     DDX_Text(dx, TutorialStatus::kStatusBoxId, m_statusText);
-    DDX_Text(dx, 1006, m_overviewText);
+    DDX_Text(dx, TutorialStatus::kOverviewBoxId, m_overviewText);
 }
 
 QWidget* CDoubleClickTutorialDlg::CreateCustomControl(const ControlTemplate& control)

@@ -28,7 +28,7 @@ void CDragDropTutorialDlg::DoDataExchange(CDataExchange& dx)
     DDX_Control(dx, TutorialStatus::kRuleId, m_rule);
     DDX_Control(dx, kTreeId, m_tree);
     DDX_Text(dx, TutorialStatus::kStatusBoxId, m_statusText);
-    DDX_Text(dx, 1006, m_overviewText);
+    DDX_Text(dx, TutorialStatus::kOverviewBoxId, m_overviewText);
 }
 
 bool CDragDropTutorialDlg::PreTranslateMessage(QObject*, QEvent* event)
