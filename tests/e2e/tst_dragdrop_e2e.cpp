@@ -73,6 +73,9 @@ private:
     HTREEITEM item(const QString& label) const { return findItem(*m_tree, label, m_tree->GetRootItem()); }
     // Presses on an item and moves, button held, until the drag runs.
     void startDrag(const QString& label = "Click and Drag Me");
+    // Moves during a drag and waits until the window has handled the move:
+    // the server knows the pointer's place before Qt has seen the motion.
+    static void dragTo(const QPoint& global);
 
     QElapsedTimer m_sinceOpening;
     CDragDropTutorialDlg* m_dialog = nullptr;
@@ -116,7 +119,14 @@ void TestDragDropEndToEnd::startDrag(const QString& label)
     XInput::settle();
     for (int dy = 2; dy <= 2 * QApplication::startDragDistance() && !m_dialog->isDragging(); dy += 2)
         XInput::moveTo(start + QPoint(dy, dy));
-    QVERIFY(m_dialog->isDragging());
+    QVERIFY(XInput::waitFor([&] { return m_dialog->isDragging(); }, 1000));
+}
+
+void TestDragDropEndToEnd::dragTo(const QPoint& global)
+{
+    XInput::moveTo(global);
+    // The image and the mark move in the same handler, image first.
+    QVERIFY(XInput::waitFor([&] { return CImageList::DragWindow()->pos() == global; }, 1000));
 }
 
 void TestDragDropEndToEnd::ruleShowsOnceAtOpening()
@@ -158,15 +168,12 @@ void TestDragDropEndToEnd::fullRunAndStartOver()
     QCOMPARE(m_tree->GetSelectedItem(), item("Click and Drag Me"));
     QWidget* image = CImageList::DragWindow();
     QVERIFY(image && image->isVisible());
-    QCOMPARE(image->pos(), QCursor::pos());
+    QVERIFY(XInput::waitFor([&] { return image->pos() == QCursor::pos(); }, 1000));
 
     // The image follows outside the window; the highlight stays put there.
-    XInput::moveTo(onLabel("Destination Folder"));
+    dragTo(onLabel("Destination Folder"));
     QCOMPARE(m_tree->GetDropHilightItem(), item("Destination Folder"));
-    QCOMPARE(image->pos(), QCursor::pos());
-    const QPoint outside = m_dialog->frameGeometry().bottomRight() + QPoint(20, 20);
-    XInput::moveTo(outside);
-    QVERIFY(XInput::waitFor([&] { return image->pos() == outside; }, 1000));
+    dragTo(m_dialog->frameGeometry().bottomRight() + QPoint(20, 20));
     QCOMPARE(m_tree->GetDropHilightItem(), item("Destination Folder"));
 
     // Step 4: the drop.
@@ -253,14 +260,14 @@ void TestDragDropEndToEnd::otherDrops()
     startDrag(dragged);
     // Pass over a folder first, so that a release on empty space has a
     // marked folder to ignore.
-    XInput::moveTo(onLabel("Yet Another Folder"));
+    dragTo(onLabel("Yet Another Folder"));
     QCOMPARE(m_tree->GetDropHilightItem(), item("Yet Another Folder"));
     if (releasedOn.isEmpty()) {
         const QRect last = m_tree->GetItemRect(item("Yet Another Folder"));
-        XInput::moveTo(m_tree->ClientToScreen(QPoint(last.left(), last.bottom() + 20)));
+        dragTo(m_tree->ClientToScreen(QPoint(last.left(), last.bottom() + 20)));
         QCOMPARE(m_tree->GetDropHilightItem(), item("Yet Another Folder"));
     } else {
-        XInput::moveTo(onLabel(releasedOn));
+        dragTo(onLabel(releasedOn));
     }
     XInput::release();
     QVERIFY(XInput::waitFor([&] { return !m_dialog->isDragging(); }, 1000));
@@ -295,7 +302,7 @@ void TestDragDropEndToEnd::dragEndsCleanly()
     QFETCH(QString, route);
     QFETCH(bool, closes);
     startDrag();
-    XInput::moveTo(onLabel("Destination Folder"));
+    dragTo(onLabel("Destination Folder"));
     QVERIFY(CImageList::DragWindow());
     QVERIFY(!pointerIsFree());
 
@@ -305,8 +312,8 @@ void TestDragDropEndToEnd::dragEndsCleanly()
     } else if (route == "Start Over") {
         // The press gave the tree the focus; Start Over is next.
         XInput::keys("Tab");
-        XInput::settle();
-        QCOMPARE(QApplication::focusWidget(), m_dialog->GetDlgItem(CDragDropTutorialDlg::kStartOverId));
+        QWidget* startOver = m_dialog->GetDlgItem(CDragDropTutorialDlg::kStartOverId);
+        QVERIFY(XInput::waitFor([&] { return QApplication::focusWidget() == startOver; }, 1000));
         XInput::keys("space");
     } else if (route == "another window") {
         other.setGeometry(20, 20, 100, 100);
