@@ -196,6 +196,8 @@ void TestDoubleClickEndToEnd::targetEdges()
                          : edge == "right" ? QPoint(m_red.right() + outward, mid.y())
                                            : QPoint(mid.x(), m_red.bottom() + outward);
     XInput::click(global(point));
+    if (onTarget)
+        QVERIFY(XInput::waitFor([&] { return feedback() == kFirstClickMessage; }, 1000));
     XInput::settle();
     QCOMPARE(feedback(), onTarget ? kFirstClickMessage : QString());
 }
@@ -225,9 +227,10 @@ void TestDoubleClickEndToEnd::showMeSwapsTheMiceOnItsTimeline()
         const qint64 late = swap.at - start - nominal[i];
         qInfo() << (swap.pressed ? "pressed" : "released") << "at" << swap.at - start
                 << "ms, nominal" << nominal[i];
-        // Each step starts its successor's timer, so lateness adds up a
-        // little from step to step.
-        QVERIFY2(late >= 0 && late < 8 * (i + 1), qPrintable(QString::number(late)));
+        // Never early. Each step starts its successor's timer, so lateness
+        // adds up from step to step; the bound leaves room for a busy
+        // machine, and the durations themselves are checked on the fake clock.
+        QVERIFY2(late >= 0 && late < 30 * (i + 1), qPrintable(QString::number(late)));
     }
     QCOMPARE(feedback(), QString());
 

@@ -155,7 +155,9 @@ void TestDragDropEndToEnd::fullRunAndStartOver()
     rested.start();
     QVERIFY(XInput::waitFor([&] { return status() == messageText(Message::Step1); }, 1000));
     qInfo("step 1 seen %lld ms after the cursor came to rest", rested.elapsed());
-    QVERIFY2(rested.elapsed() <= 110, qPrintable(QString::number(rested.elapsed())));
+    // Within two polls: the period itself is checked on the fake clock, and a
+    // busy machine may hold one tick back.
+    QVERIFY2(rested.elapsed() <= 200, qPrintable(QString::number(rested.elapsed())));
 
     // Steps 2 and 3.
     XInput::press();
