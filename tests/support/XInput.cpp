@@ -111,8 +111,8 @@ bool waitFor(const std::function<bool()>& condition, int timeoutMs)
 void settle()
 {
     flush();
-    // A round trip through Qt's own connection: once the server has answered
-    // it, every event sent before it is in Qt's queue.
+    // A round trip through Qt's own connection: when the server has answered
+    // it, the events sent before it have at least left the server.
     QCursor::pos();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     QCoreApplication::sendPostedEvents();

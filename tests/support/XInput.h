@@ -28,8 +28,10 @@ QPoint centreOf(const QWidget* widget);
 
 // Processes events until `condition` holds or `timeoutMs` passes.
 bool waitFor(const std::function<bool()>& condition, int timeoutMs = 5000);
-// Lets the X server and Qt settle: waits until a round trip through the
-// server has been handled and the event queue is empty.
+// Lets the X server and Qt settle: a round trip through the server, then the
+// event queue emptied. Qt reads X events on a thread of its own, so an event
+// may still arrive after this returns; a check that needs a particular event
+// waits for what it brings.
 void settle();
 
 } // namespace XInput
