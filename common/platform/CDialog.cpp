@@ -1,5 +1,6 @@
 #include "common/platform/CDialog.h"
 
+#include "common/platform/CEdit.h"
 #include "common/platform/CTreeCtrl.h"
 #include "common/platform/ModalOwner.h"
 #include "common/platform/SystemServices.h"
@@ -30,7 +31,7 @@ QString fromEditorText(const QString& text) { return QString(text).replace('\n',
 
 QPlainTextEdit* createEdit(const ControlTemplate& c, QWidget* parent)
 {
-    auto* edit = new QPlainTextEdit(parent);
+    auto* edit = new CEdit(c.hasStyle("wantreturn"), parent);
     edit->setReadOnly(c.hasStyle("readonly"));
     edit->setTabChangesFocus(true);
     edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);

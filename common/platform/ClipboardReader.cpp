@@ -2,16 +2,16 @@
 
 // Qt before Xlib, whose macros clash with Qt names.
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QSocketNotifier>
+#include <QTimer>
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
-#include <poll.h>
-
 #include <cstring>
 
 namespace {
-using Clock = std::chrono::steady_clock;
 // Requests take turns with these properties, so that a late answer to an
 // abandoned request cannot pass for the answer to the current one.
 constexpr int kPropertyCount = 8;
@@ -31,13 +31,27 @@ struct ClipboardReader::Connection {
 
 ClipboardReader& ClipboardReader::instance()
 {
-    static ClipboardReader reader;
-    return reader;
+    static QPointer<ClipboardReader> reader;
+    if (!reader)
+        reader = new ClipboardReader(QCoreApplication::instance());
+    return *reader;
+}
+
+ClipboardReader::ClipboardReader(QObject* parent) : QObject(parent)
+{
+    m_giveUp = new QTimer(this);
+    m_giveUp->setSingleShot(true);
+    m_giveUp->setInterval(kGiveUpAfter);
+    connect(m_giveUp, &QTimer::timeout, this, [this] {
+        m_pending = false;
+        answer(QString());
+    });
 }
 
 ClipboardReader::~ClipboardReader()
 {
     if (m_x) {
+        delete m_readable;
         XDestroyWindow(m_x->display, m_x->window);
         XCloseDisplay(m_x->display);
         delete m_x;
@@ -63,6 +77,8 @@ bool ClipboardReader::open()
     for (int i = 0; i < kPropertyCount; ++i)
         m_x->properties[i] = XInternAtom(
             display, ("KESTRIN_CLIPBOARD_" + QByteArray::number(i)).constData(), False);
+    m_readable = new QSocketNotifier(ConnectionNumber(display), QSocketNotifier::Read);
+    connect(m_readable, &QSocketNotifier::activated, this, &ClipboardReader::takeEvents);
     return true;
 }
 
@@ -76,29 +92,81 @@ void ClipboardReader::request(unsigned long target)
                       CurrentTime);
     XFlush(m_x->display);
     m_pending = true;
-    m_askedAt = Clock::now();
+    m_giveUp->start();
 }
 
-std::optional<QString> ClipboardReader::takeAnswer()
+void ClipboardReader::refresh()
 {
-    while (m_pending && XPending(m_x->display) > 0) {
+    if (!m_pending && open())
+        request(m_x->utf8String);
+}
+
+void ClipboardReader::changedHands()
+{
+    // An answer on its way is the old owner's. The last answer stands until
+    // the new owner's comes, so that a clipboard manager taking over a copy
+    // does not look, for a moment, like an empty clipboard.
+    m_pending = false;
+    refresh();
+}
+
+void ClipboardReader::remember(const QString& text)
+{
+    m_pending = false;
+    m_giveUp->stop();
+    m_latest = text;
+}
+
+QString ClipboardReader::latest()
+{
+    takeEvents();
+    return m_latest;
+}
+
+void ClipboardReader::fetch(QObject* context, std::function<void(const QString&)> done)
+{
+    if (!open()) {
+        done(QString());
+        return;
+    }
+    m_waiters.append({context, std::move(done)});
+    refresh();
+}
+
+void ClipboardReader::answer(const QString& text)
+{
+    m_giveUp->stop();
+    m_latest = text;
+    const QList<Waiter> waiters = std::exchange(m_waiters, {});
+    for (const Waiter& waiter : waiters)
+        if (waiter.context)
+            waiter.done(text);
+}
+
+void ClipboardReader::takeEvents()
+{
+    if (!m_x)
+        return;
+    // XPending reads what the socket holds without waiting for more.
+    while (XPending(m_x->display) > 0) {
         XEvent event;
         XNextEvent(m_x->display, &event);
-        if (event.type != SelectionNotify)
+        if (!m_pending || event.type != SelectionNotify)
             continue;
-        const XSelectionEvent& answer = event.xselection;
-        if (answer.selection != m_x->clipboard || answer.target != m_x->target)
+        const XSelectionEvent& reply = event.xselection;
+        if (reply.selection != m_x->clipboard || reply.target != m_x->target)
             continue;
-        if (answer.property == None) {
+        if (reply.property == None) {
             // Refused: some owners offer only the older Latin-1 text.
             if (m_x->target == m_x->utf8String) {
                 request(XA_STRING);
                 continue;
             }
             m_pending = false;
-            return QString();
+            answer(QString());
+            continue;
         }
-        if (answer.property != m_x->property)
+        if (reply.property != m_x->property)
             continue;
         m_pending = false;
 
@@ -126,34 +194,7 @@ std::optional<QString> ClipboardReader::takeAnswer()
             XFree(data);
         if (bytesAfter > 0)
             XDeleteProperty(m_x->display, m_x->window, m_x->property);
-        return text;
-    }
-    return std::nullopt;
-}
-
-QString ClipboardReader::read()
-{
-    if (!open())
-        return QString();
-    if (m_pending) {
-        if (std::optional<QString> late = takeAnswer())
-            return *late;
-        if (Clock::now() - m_askedAt < kGiveUpAfter)
-            return QString();
-        m_pending = false;
-    }
-
-    request(m_x->utf8String);
-    const Clock::time_point deadline = Clock::now() + kWaitBound;
-    for (;;) {
-        if (std::optional<QString> answer = takeAnswer())
-            return *answer;
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-        if (left.count() <= 0)
-            return QString();
-        pollfd socket{ConnectionNumber(m_x->display), POLLIN, 0};
-        poll(&socket, 1, static_cast<int>(left.count()) + 1);
+        answer(text);
     }
 }
 
@@ -166,5 +207,13 @@ bool ClipboardReader::empty()
     // request carries the time of the last event it saw, which loses to a
     // program that copied since.
     XSetSelectionOwner(m_x->display, m_x->clipboard, None, CurrentTime);
-    return XGetSelectionOwner(m_x->display, m_x->clipboard) == None;
+    const bool emptied = XGetSelectionOwner(m_x->display, m_x->clipboard) == None;
+    if (emptied)
+        answer(QString());
+    else
+        refresh();
+    // The round trip may have brought events that the socket will not
+    // announce again.
+    takeEvents();
+    return emptied;
 }

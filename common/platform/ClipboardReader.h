@@ -1,48 +1,72 @@
 #pragma once
 
+#include <QList>
+#include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <chrono>
-#include <optional>
+#include <functional>
+
+class QSocketNotifier;
+class QTimer;
 
 // Reads the text of the X clipboard that another program owns without ever
-// holding up the caller for long. Qt's own read waits up to five seconds for
-// an owner that does not answer, which would freeze a window that polls the
-// clipboard. This one asks through a connection of its own and waits a few
-// tens of milliseconds at most; an answer that comes later is taken on the
-// next read, and a request left unanswered for a second is given up.
-class ClipboardReader {
+// waiting for it. Qt's own read waits up to five seconds for an owner that
+// does not answer, which would freeze the window. This one sends its request
+// through a connection of its own and takes the answer whenever that
+// connection has something to read; a request left unanswered for a second
+// is given up.
+class ClipboardReader : public QObject {
+    Q_OBJECT
 public:
-    static constexpr std::chrono::milliseconds kWaitBound{40};
     static constexpr std::chrono::milliseconds kGiveUpAfter{1000};
-    // Larger texts are not read; they are never what a tutorial looks for.
+    // Larger texts are not read: they are never what a tutorial looks for,
+    // and inserting one into a box stalls Qt for seconds.
     static constexpr long kMaxTextBytes = 1 << 20;
 
-    // The one reader of the process, on the user-interface thread.
+    // The one reader of the process, on the user-interface thread; it lives
+    // as long as the application object.
     static ClipboardReader& instance();
 
-    ClipboardReader(const ClipboardReader&) = delete;
-    ClipboardReader& operator=(const ClipboardReader&) = delete;
-    ~ClipboardReader();
+    ~ClipboardReader() override;
 
-    // The clipboard's text up to its first NUL; empty when it holds no text,
-    // holds too much, or the owner has not answered yet.
-    QString read();
+    // The text of the latest answer up to its first NUL; empty when the
+    // clipboard holds no text or too much, or before any answer.
+    QString latest();
+    // Asks the owner for its text again, unless a request is on its way.
+    void refresh();
+    // Another program took the clipboard: its text is asked for at once.
+    void changedHands();
+    // This program took the clipboard with `text`, which stands as the
+    // latest answer for when another program takes it over.
+    void remember(const QString& text);
+    // Calls `done` with the answer to a fresh request (empty when the owner
+    // gives none in time), unless `context` is gone by then.
+    void fetch(QObject* context, std::function<void(const QString&)> done);
     // Takes the clipboard from whichever program owns it and leaves it
-    // empty; false when that could not be done. An unanswered request is
+    // empty; false when that could not be done. A request on its way is
     // dropped, so that no answer from before is taken for the new content.
     bool empty();
 
 private:
-    ClipboardReader() = default;
+    explicit ClipboardReader(QObject* parent);
     bool open();
     void request(unsigned long target);
-    // The answer to the pending request, if it has arrived.
-    std::optional<QString> takeAnswer();
+    // Takes every event the connection has already received.
+    void takeEvents();
+    void answer(const QString& text);
 
     struct Connection;
     Connection* m_x = nullptr;
     bool m_openFailed = false;
     bool m_pending = false;
-    std::chrono::steady_clock::time_point m_askedAt;
+    QString m_latest;
+    QSocketNotifier* m_readable = nullptr;
+    QTimer* m_giveUp = nullptr;
+    struct Waiter {
+        QPointer<QObject> context;
+        std::function<void(const QString&)> done;
+    };
+    QList<Waiter> m_waiters;
 };

@@ -66,7 +66,36 @@ namespace {
 // Other programs' clipboards are read through our own X connection; Qt's
 // read would wait seconds for an owner that does not answer.
 bool readsThroughX() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
+
+// Our own copy is answered from memory, never through the X server.
+QString ownClipboardText(QClipboard* clipboard)
+{
+    QString text = clipboard->text();
+    if (const qsizetype nul = text.indexOf(QChar(0)); nul >= 0)
+        text.truncate(nul);
+    if (text.size() > ClipboardReader::kMaxTextBytes)
+        text.clear();
+    return text;
+}
 } // namespace
+
+ClipboardReader& QtSystemServices::reader()
+{
+    ClipboardReader& reader = ClipboardReader::instance();
+    if (!m_readerFollowsClipboard) {
+        m_readerFollowsClipboard = true;
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        connect(clipboard, &QClipboard::changed, this, [clipboard](QClipboard::Mode mode) {
+            if (mode != QClipboard::Clipboard)
+                return;
+            if (clipboard->ownsClipboard())
+                ClipboardReader::instance().remember(ownClipboardText(clipboard));
+            else
+                ClipboardReader::instance().changedHands();
+        });
+    }
+    return reader;
+}
 
 bool QtSystemServices::EmptyClipboard()
 {
@@ -78,19 +107,29 @@ bool QtSystemServices::EmptyClipboard()
     // Qt drops its own copy; the X server is told in any case.
     if (clipboard->ownsClipboard())
         clipboard->clear();
-    return ClipboardReader::instance().empty();
+    return reader().empty();
 }
 
 QString QtSystemServices::ClipboardText()
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
-    if (readsThroughX() && !clipboard->ownsClipboard())
-        return ClipboardReader::instance().read();
-    // Our own copy is answered from memory, never through the X server.
-    QString text = clipboard->text();
-    if (const qsizetype nul = text.indexOf(QChar(0)); nul >= 0)
-        text.truncate(nul);
+    if (!readsThroughX() || clipboard->ownsClipboard())
+        return ownClipboardText(clipboard);
+    const QString text = reader().latest();
+    // The owner may change its text without giving up the clipboard; the
+    // next look sees what it answers now.
+    reader().refresh();
     return text;
+}
+
+void QtSystemServices::FetchClipboardText(QObject* context,
+                                          std::function<void(const QString&)> done)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!readsThroughX() || clipboard->ownsClipboard())
+        done(ownClipboardText(clipboard));
+    else
+        reader().fetch(context, std::move(done));
 }
 
 void QtSystemServices::Beep(unsigned hz, unsigned ms) { Tone::Play(hz, ms); }

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QObject>
 
+class ClipboardReader;
 class QTimer;
 
 // The services as the running program gets them from Qt and the desktop.
@@ -20,12 +21,18 @@ public:
     QWidget* GetFocus() override;
     bool EmptyClipboard() override;
     QString ClipboardText() override;
+    void FetchClipboardText(QObject* context, std::function<void(const QString&)> done) override;
     void Beep(unsigned hz, unsigned ms) override;
     int OpenAddress(const QString& address) override;
     void MessageBox(QWidget* owner, const QString& text, const QString& caption,
                     MessageIcon icon) override;
 
 private:
+    // The reader of other programs' clipboards, kept up to date with every
+    // change of the clipboard's owner from the first use on.
+    ClipboardReader& reader();
+
+    bool m_readerFollowsClipboard = false;
     QHash<int, QTimer*> m_timers;
     int m_lastTimerHandle = 0;
 };

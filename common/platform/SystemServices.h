@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 
+class QObject;
 class QWidget;
 
 // Everything the windows ask of the system that depends on time or on the
@@ -33,9 +34,15 @@ public:
 
     // False when the clipboard could not be emptied.
     virtual bool EmptyClipboard() = 0;
-    // The clipboard's text up to its first NUL, or empty. Never blocks the
-    // caller, whoever owns the clipboard.
+    // The clipboard's text up to its first NUL, as last seen; empty when it
+    // holds no text, more than a mebibyte of it, or its owner has not
+    // answered yet. Never blocks the caller, whoever owns the clipboard.
     virtual QString ClipboardText() = 0;
+    // Calls `done` with the clipboard's current text, read as ClipboardText()
+    // reads it, as soon as it is known: at once or from the event loop, never
+    // by waiting. Not called once `context` is gone.
+    virtual void FetchClipboardText(QObject* context,
+                                    std::function<void(const QString&)> done) = 0;
 
     // A short tone; returns at once and stays silent without an audio device.
     virtual void Beep(unsigned hz, unsigned ms) = 0;

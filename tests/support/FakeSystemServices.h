@@ -30,6 +30,10 @@ public:
     QWidget* GetFocus() override;
     bool EmptyClipboard() override;
     QString ClipboardText() override { return clipboardText; }
+    void FetchClipboardText(QObject*, std::function<void(const QString&)> done) override
+    {
+        done(clipboardText);
+    }
     void Beep(unsigned hz, unsigned ms) override { beeps.append({hz, ms, now}); }
     int OpenAddress(const QString& address) override;
     void MessageBox(QWidget* owner, const QString& text, const QString& caption,

@@ -100,7 +100,7 @@ void CCopyPasteTutorialDlg::PollTick()
     SystemServices& system = systemServices();
     Observation seen;
     if (practice) {
-        seen.practiceText = GetDlgItemText(kPracticeBoxId);
+        seen.practiceText = TextOfSentenceLength(kPracticeBoxId);
         const QTextCursor selection = practice->textCursor();
         seen.selStart = selection.selectionStart();
         seen.selEnd = selection.selectionEnd();
@@ -112,7 +112,7 @@ void CCopyPasteTutorialDlg::PollTick()
     seen.focusInTarget = focus && focus == target;
     seen.leftButtonDown = [&system] { return system.IsLeftButtonDown(); };
     seen.clipboardText = [&system] { return system.ClipboardText(); };
-    seen.targetText = [this] { return GetDlgItemText(kTargetBoxId); };
+    seen.targetText = [this] { return TextOfSentenceLength(kTargetBoxId); };
 
     const Outcome outcome = Decide(m_step, seen);
     m_step = outcome.nextStep;
@@ -146,6 +146,15 @@ void CCopyPasteTutorialDlg::DrawSelectionWithoutFocus(QPlainTextEdit* edit, bool
     palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
                      palette.color(shown, draw ? QPalette::HighlightedText : QPalette::Text));
     edit->setPalette(palette);
+}
+
+QString CCopyPasteTutorialDlg::TextOfSentenceLength(int id) const
+{
+    const QPlainTextEdit* edit = box(id);
+    // The document counts a closing paragraph mark of its own.
+    if (!edit || edit->document()->characterCount() - 1 != kSentenceLength)
+        return QString();
+    return GetDlgItemText(id);
 }
 
 QPlainTextEdit* CCopyPasteTutorialDlg::box(int id) const

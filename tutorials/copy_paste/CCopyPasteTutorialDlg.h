@@ -38,6 +38,10 @@ private:
     void Reset();
     void PollTick();
     QPlainTextEdit* box(int id) const;
+    // The box's text, or a null string where its length alone shows that it
+    // is not the sentence: a pasted megabyte is then not copied and
+    // converted four times a second.
+    QString TextOfSentenceLength(int id) const;
     // The selection stays when a box loses the focus; it is drawn then only
     // if `draw`, so that a box that can no longer be copied from does not
     // look as if it could.

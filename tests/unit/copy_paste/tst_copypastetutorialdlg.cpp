@@ -59,6 +59,8 @@ private Q_SLOTS:
     void closeStopsThePollAndKeepsTheCopy();
     void selectionDrawnWithoutFocus_data();
     void selectionDrawnWithoutFocus();
+    void keysInTheBoxes_data();
+    void keysInTheBoxes();
 };
 
 void TestCopyPasteTutorialDlg::setUpShowsTheStartingPoint()
@@ -232,6 +234,44 @@ void TestCopyPasteTutorialDlg::selectionDrawnWithoutFocus()
         for (int x = 0; x < shown.width(); ++x)
             highlighted += shown.pixel(x, y) == highlight;
     QCOMPARE(highlighted > 0, drawn);
+}
+
+void TestCopyPasteTutorialDlg::keysInTheBoxes_data()
+{
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("text"); // of the box afterwards
+    QTest::addColumn<bool>("closes");
+    const QKeySequence paste(Qt::CTRL | Qt::Key_V);
+    QTest::newRow("paste") << 1008 << paste << "pasted" << "pasted" << false;
+    QTest::newRow("paste, shift+insert") << 1008 << QKeySequence(Qt::SHIFT | Qt::Key_Insert)
+                                         << "pasted" << "pasted" << false;
+    QTest::newRow("paste, nothing copied") << 1008 << paste << "" << "" << false;
+    QTest::newRow("paste, read-only box") << 1009 << paste << "pasted" << kInitial << false;
+    QTest::newRow("enter is the window's OK")
+        << 1007 << QKeySequence(Qt::Key_Return) << "" << kSentence << true;
+    QTest::newRow("enter on the keypad") << 1008 << QKeySequence(Qt::KeypadModifier | Qt::Key_Enter)
+                                         << "" << "" << true;
+}
+
+void TestCopyPasteTutorialDlg::keysInTheBoxes()
+{
+    QFETCH(int, box);
+    QFETCH(QKeySequence, keys);
+    QFETCH(QString, clipboard);
+    QFETCH(QString, text);
+    QFETCH(bool, closes);
+    Window w;
+    w.dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w.dialog));
+    w.dialog.GetDlgItem(box)->setFocus();
+    w.fake.clipboardText = clipboard;
+    QTest::keySequence(w.dialog.GetDlgItem(box), keys);
+    QCOMPARE(w.dialog.GetDlgItemText(box), text);
+    QCOMPARE(w.dialog.isVisible(), !closes);
+    if (closes)
+        QCOMPARE(w.dialog.result(), CDialog::IDOK);
 }
 
 QTEST_MAIN(TestCopyPasteTutorialDlg)
