@@ -1,7 +1,6 @@
 #include "common/platform/ClipboardReader.h"
 
 // Qt before Xlib, whose macros clash with Qt names.
-#include <QByteArray>
 #include <QCoreApplication>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -12,21 +11,22 @@
 #include <cstring>
 
 namespace {
-// Requests take turns with these properties, so that a late answer to an
-// abandoned request cannot pass for the answer to the current one.
-constexpr int kPropertyCount = 8;
+// Requests take turns with these receiving windows, so that a late answer
+// to an abandoned request, a refusal included, cannot pass for the answer to
+// the current one.
+constexpr int kRequestorCount = 8;
 } // namespace
 
 struct ClipboardReader::Connection {
     Display* display = nullptr;
-    Window window = 0;
+    Window requestors[kRequestorCount] = {};
+    int nextRequestor = 0;
     Atom clipboard = 0;
     Atom utf8String = 0;
     Atom incr = 0;
-    Atom properties[kPropertyCount] = {};
-    int nextProperty = 0;
-    Atom property = 0; // of the pending request
-    Atom target = 0;   // of the pending request
+    Atom property = 0;
+    Window requestor = 0; // of the pending request
+    Atom target = 0;      // of the pending request
 };
 
 ClipboardReader& ClipboardReader::instance()
@@ -46,13 +46,22 @@ ClipboardReader::ClipboardReader(QObject* parent) : QObject(parent)
         m_pending = false;
         answer(QString());
     });
+    // Xlib may take an answer off the socket while it sends a request, and
+    // then nothing tells the socket notifier of it: until the answer comes,
+    // the connection is also looked at after 2, 4, 8... milliseconds.
+    m_lookAgain = new QTimer(this);
+    m_lookAgain->setSingleShot(true);
+    connect(m_lookAgain, &QTimer::timeout, this, [this] {
+        takeEvents();
+        if (m_pending)
+            m_lookAgain->start(std::min(2 * m_lookAgain->interval(), 250));
+    });
 }
 
 ClipboardReader::~ClipboardReader()
 {
     if (m_x) {
         delete m_readable;
-        XDestroyWindow(m_x->display, m_x->window);
         XCloseDisplay(m_x->display);
         delete m_x;
     }
@@ -69,14 +78,13 @@ bool ClipboardReader::open()
     }
     m_x = new Connection;
     m_x->display = display;
-    // Never mapped: it only receives the owner's answers.
-    m_x->window = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0, 0, 0);
+    // Never mapped: they only receive the owner's answers.
+    for (Window& requestor : m_x->requestors)
+        requestor = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0, 0, 0);
     m_x->clipboard = XInternAtom(display, "CLIPBOARD", False);
     m_x->utf8String = XInternAtom(display, "UTF8_STRING", False);
     m_x->incr = XInternAtom(display, "INCR", False);
-    for (int i = 0; i < kPropertyCount; ++i)
-        m_x->properties[i] = XInternAtom(
-            display, ("KESTRIN_CLIPBOARD_" + QByteArray::number(i)).constData(), False);
+    m_x->property = XInternAtom(display, "KESTRIN_CLIPBOARD", False);
     m_readable = new QSocketNotifier(ConnectionNumber(display), QSocketNotifier::Read);
     connect(m_readable, &QSocketNotifier::activated, this, &ClipboardReader::takeEvents);
     return true;
@@ -85,14 +93,15 @@ bool ClipboardReader::open()
 void ClipboardReader::request(unsigned long target)
 {
     m_x->target = target;
-    m_x->property = m_x->properties[m_x->nextProperty];
-    m_x->nextProperty = (m_x->nextProperty + 1) % kPropertyCount;
-    XDeleteProperty(m_x->display, m_x->window, m_x->property);
-    XConvertSelection(m_x->display, m_x->clipboard, target, m_x->property, m_x->window,
+    m_x->requestor = m_x->requestors[m_x->nextRequestor];
+    m_x->nextRequestor = (m_x->nextRequestor + 1) % kRequestorCount;
+    XDeleteProperty(m_x->display, m_x->requestor, m_x->property);
+    XConvertSelection(m_x->display, m_x->clipboard, target, m_x->property, m_x->requestor,
                       CurrentTime);
     XFlush(m_x->display);
     m_pending = true;
     m_giveUp->start();
+    m_lookAgain->start(2);
 }
 
 void ClipboardReader::refresh()
@@ -154,7 +163,8 @@ void ClipboardReader::takeEvents()
         if (!m_pending || event.type != SelectionNotify)
             continue;
         const XSelectionEvent& reply = event.xselection;
-        if (reply.selection != m_x->clipboard || reply.target != m_x->target)
+        if (reply.requestor != m_x->requestor || reply.selection != m_x->clipboard ||
+            reply.target != m_x->target)
             continue;
         if (reply.property == None) {
             // Refused: some owners offer only the older Latin-1 text.
@@ -166,8 +176,6 @@ void ClipboardReader::takeEvents()
             answer(QString());
             continue;
         }
-        if (reply.property != m_x->property)
-            continue;
         m_pending = false;
 
         Atom type = None;
@@ -175,7 +183,7 @@ void ClipboardReader::takeEvents()
         unsigned long count = 0;
         unsigned long bytesAfter = 0;
         unsigned char* data = nullptr;
-        const int status = XGetWindowProperty(m_x->display, m_x->window, m_x->property, 0,
+        const int status = XGetWindowProperty(m_x->display, m_x->requestor, m_x->property, 0,
                                               kMaxTextBytes / 4, True, AnyPropertyType, &type,
                                               &format, &count, &bytesAfter, &data);
         QString text;
@@ -193,7 +201,7 @@ void ClipboardReader::takeEvents()
         if (data)
             XFree(data);
         if (bytesAfter > 0)
-            XDeleteProperty(m_x->display, m_x->window, m_x->property);
+            XDeleteProperty(m_x->display, m_x->requestor, m_x->property);
         answer(text);
     }
 }

@@ -64,6 +64,7 @@ private:
     QString m_latest;
     QSocketNotifier* m_readable = nullptr;
     QTimer* m_giveUp = nullptr;
+    QTimer* m_lookAgain = nullptr;
     struct Waiter {
         QPointer<QObject> context;
         std::function<void(const QString&)> done;

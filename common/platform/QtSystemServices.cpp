@@ -132,6 +132,16 @@ void QtSystemServices::FetchClipboardText(QObject* context,
         reader().fetch(context, std::move(done));
 }
 
+void QtSystemServices::WatchClipboard(QObject* context, std::function<void()> onChange)
+{
+    // Other programs' changes reach Qt as X selection events (XFixes).
+    connect(QGuiApplication::clipboard(), &QClipboard::changed, context,
+            [onChange = std::move(onChange)](QClipboard::Mode mode) {
+                if (mode == QClipboard::Clipboard)
+                    onChange();
+            });
+}
+
 void QtSystemServices::Beep(unsigned hz, unsigned ms) { Tone::Play(hz, ms); }
 
 int QtSystemServices::OpenAddress(const QString& address)

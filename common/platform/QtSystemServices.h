@@ -22,6 +22,7 @@ public:
     bool EmptyClipboard() override;
     QString ClipboardText() override;
     void FetchClipboardText(QObject* context, std::function<void(const QString&)> done) override;
+    void WatchClipboard(QObject* context, std::function<void()> onChange) override;
     void Beep(unsigned hz, unsigned ms) override;
     int OpenAddress(const QString& address) override;
     void MessageBox(QWidget* owner, const QString& text, const QString& caption,

@@ -43,6 +43,10 @@ public:
     // by waiting. Not called once `context` is gone.
     virtual void FetchClipboardText(QObject* context,
                                     std::function<void(const QString&)> done) = 0;
+    // Calls `onChange` each time the clipboard changes owner or content, by
+    // a copy here or in another program or by emptying, for as long as
+    // `context` lives.
+    virtual void WatchClipboard(QObject* context, std::function<void()> onChange) = 0;
 
     // A short tone; returns at once and stays silent without an audio device.
     virtual void Beep(unsigned hz, unsigned ms) = 0;

@@ -50,7 +50,27 @@ bool FakeSystemServices::EmptyClipboard()
         return false;
     clipboardText.clear();
     ++clipboardEmptied;
+    clipboardChanged();
     return true;
+}
+
+void FakeSystemServices::WatchClipboard(QObject* context, std::function<void()> onChange)
+{
+    m_clipboardWatchers.append({context, std::move(onChange)});
+}
+
+void FakeSystemServices::copy(const QString& text)
+{
+    clipboardText = text;
+    clipboardChanged();
+}
+
+void FakeSystemServices::clipboardChanged()
+{
+    const auto watchers = m_clipboardWatchers;
+    for (const Watcher& watcher : watchers)
+        if (watcher.context)
+            watcher.onChange();
 }
 
 int FakeSystemServices::OpenAddress(const QString& address)

@@ -34,6 +34,9 @@ public:
     {
         done(clipboardText);
     }
+    void WatchClipboard(QObject* context, std::function<void()> onChange) override;
+    // What a copy does: new content, and everyone watching told.
+    void copy(const QString& text);
     void Beep(unsigned hz, unsigned ms) override { beeps.append({hz, ms, now}); }
     int OpenAddress(const QString& address) override;
     void MessageBox(QWidget* owner, const QString& text, const QString& caption,
@@ -73,7 +76,14 @@ private:
         std::uint64_t due;
         std::function<void()> onTick;
     };
+    void clipboardChanged();
+
     QMap<int, Timer> m_timers;
+    struct Watcher {
+        QPointer<QObject> context;
+        std::function<void()> onChange;
+    };
+    QList<Watcher> m_clipboardWatchers;
     int m_lastHandle = 0;
     std::uint64_t m_elapsed = 0; // does not wrap, unlike `now`
 };

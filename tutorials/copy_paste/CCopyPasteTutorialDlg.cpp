@@ -41,6 +41,7 @@ bool CCopyPasteTutorialDlg::OnInitDialog()
         else if (picture->accessibleName() == QLatin1String("Marker #2"))
             m_endMarker = picture;
     }
+    systemServices().WatchClipboard(this, [this] { OnClipboardChange(); });
     if (auto* startOver = qobject_cast<QAbstractButton*>(GetDlgItem(kStartOverId)))
         connect(startOver, &QAbstractButton::clicked, this, [this] { Reset(); });
 
@@ -68,6 +69,19 @@ void CCopyPasteTutorialDlg::Reset()
     }
     // Restarts a running poll, so that its period counts from here.
     m_pollTimerId = SetTimer(kPollTimer, kPollMs);
+    // Last, after the emptying and the selection's end: neither is a copy.
+    m_copiedSinceReset = false;
+}
+
+void CCopyPasteTutorialDlg::OnClipboardChange()
+{
+    // A clipboard manager may put its last text back as soon as the reset
+    // empties the clipboard; that text must not pass for the user's copy.
+    // A copy from the practice box, by keys or menu, happens while it has a
+    // selection, and so does a manager taking that copy over.
+    QPlainTextEdit* practice = box(kPracticeBoxId);
+    if (practice && practice->textCursor().hasSelection())
+        m_copiedSinceReset = true;
 }
 
 void CCopyPasteTutorialDlg::OnCancel()
@@ -111,7 +125,9 @@ void CCopyPasteTutorialDlg::PollTick()
     seen.focusInPractice = focus && focus == practice;
     seen.focusInTarget = focus && focus == target;
     seen.leftButtonDown = [&system] { return system.IsLeftButtonDown(); };
-    seen.clipboardText = [&system] { return system.ClipboardText(); };
+    seen.clipboardText = [this, &system] {
+        return m_copiedSinceReset ? system.ClipboardText() : QString();
+    };
     seen.targetText = [this] { return TextOfSentenceLength(kTargetBoxId); };
 
     const Outcome outcome = Decide(m_step, seen);

@@ -37,6 +37,7 @@ protected:
 private:
     void Reset();
     void PollTick();
+    void OnClipboardChange();
     QPlainTextEdit* box(int id) const;
     // The box's text, or a null string where its length alone shows that it
     // is not the sentence: a pasted megabyte is then not copied and
@@ -60,6 +61,9 @@ private:
     int m_step = 0;
     int m_lastSelStart = 0;
     int m_lastSelEnd = 0;
+    // The clipboard changed, since the reset, while the practice box had a
+    // selection: only then can it hold the user's copy.
+    bool m_copiedSinceReset = false;
     QLabel* m_startMarker = nullptr;
     QLabel* m_endMarker = nullptr;
 };

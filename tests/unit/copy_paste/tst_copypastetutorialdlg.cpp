@@ -59,6 +59,8 @@ private Q_SLOTS:
     void closeStopsThePollAndKeepsTheCopy();
     void selectionDrawnWithoutFocus_data();
     void selectionDrawnWithoutFocus();
+    void onlyTheUsersCopyCounts_data();
+    void onlyTheUsersCopyCounts();
     void keysInTheBoxes_data();
     void keysInTheBoxes();
 };
@@ -103,7 +105,7 @@ void TestCopyPasteTutorialDlg::wholeRunThroughTheTicks()
     QVERIFY(!w.ruleVisible());
 
     w.fake.leftButtonDown = false;
-    w.fake.clipboardText = kSentence;
+    w.fake.copy(kSentence);
     w.fake.advance(250);
     QCOMPARE(w.dialog.step(), 2);
     QVERIFY(w.status().startsWith("Step 3 is Complete!"));
@@ -123,7 +125,7 @@ void TestCopyPasteTutorialDlg::startOverInTheMiddle()
     w.fake.focus = w.practice();
     w.select(0, 85);
     w.fake.advance(250);
-    w.fake.clipboardText = kSentence;
+    w.fake.copy(kSentence);
     w.fake.advance(250);
     QCOMPARE(w.dialog.step(), 2);
     w.target()->setPlainText("typed");
@@ -193,7 +195,7 @@ void TestCopyPasteTutorialDlg::closeStopsThePollAndKeepsTheCopy()
     w.fake.focus = w.practice();
     w.select(0, 85);
     w.fake.advance(250);
-    w.fake.clipboardText = kSentence;
+    w.fake.copy(kSentence);
     w.fake.advance(1000); // past the flash
     QCOMPARE(w.fake.runningTimerCount(), 1);
 
@@ -234,6 +236,40 @@ void TestCopyPasteTutorialDlg::selectionDrawnWithoutFocus()
         for (int x = 0; x < shown.width(); ++x)
             highlighted += shown.pixel(x, y) == highlight;
     QCOMPARE(highlighted > 0, drawn);
+}
+
+void TestCopyPasteTutorialDlg::onlyTheUsersCopyCounts_data()
+{
+    QTest::addColumn<bool>("userCopies");
+    QTest::addColumn<bool>("startOver"); // after the copy, then select again
+    QTest::addColumn<int>("step");
+    QTest::newRow("a manager puts the sentence back") << false << false << 1;
+    QTest::newRow("the user copies") << true << false << 2;
+    QTest::newRow("copied, Start Over, put back") << true << true << 1;
+}
+
+void TestCopyPasteTutorialDlg::onlyTheUsersCopyCounts()
+{
+    QFETCH(bool, userCopies);
+    QFETCH(bool, startOver);
+    QFETCH(int, step);
+    Window w;
+    w.fake.focus = w.practice();
+    // A clipboard manager restores its last text as soon as it is emptied.
+    w.fake.copy(kSentence);
+    w.select(0, 85);
+    w.fake.advance(250);
+    QCOMPARE(w.dialog.step(), 1);
+    if (userCopies)
+        w.fake.copy(kSentence);
+    if (startOver) {
+        w.press(1010);
+        w.fake.copy(kSentence);
+        w.select(0, 85);
+        w.fake.advance(250);
+    }
+    w.fake.advance(250);
+    QCOMPARE(w.dialog.step(), step);
 }
 
 void TestCopyPasteTutorialDlg::keysInTheBoxes_data()
