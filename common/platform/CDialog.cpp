@@ -98,7 +98,6 @@ QMargins decorationOf(const QWidget* window)
                     outer.right() - inner.right(), outer.bottom() - inner.bottom());
 }
 
-
 QRect workAreaFor(const QWidget* owner)
 {
     QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
