@@ -11,9 +11,23 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 constexpr int kHandCursorId = 147;
+// Below this text is hard to read for many (the guidelines' level for body text).
+constexpr double kReadableContrast = 4.5;
+
+double relativeLuminance(const QColor& color)
+{
+    const auto linear = [](float channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) +
+           0.0722 * linear(color.blueF());
 }
+} // namespace
 
 CWebLinkStatic::CWebLinkStatic() = default;
 
@@ -148,10 +162,28 @@ void CWebLinkStatic::OnClicked() {
         ReportOpenFailure(code);
 }
 
+double CWebLinkStatic::ContrastRatio(const QColor& a, const QColor& b) {
+    const double la = relativeLuminance(a), lb = relativeLuminance(b);
+    const auto [darker, lighter] = std::minmax(la, lb);
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
+QColor CWebLinkStatic::drawnColor() const {
+    QLabel* link = label();
+    if (!link)
+        return textColor();
+    // The label has no background: the window's shows through. On a dark or
+    // high-contrast desktop the classic blue all but vanishes there.
+    const QColor background = link->window()->palette().color(QPalette::Window);
+    if (ContrastRatio(textColor(), background) >= kReadableContrast)
+        return textColor();
+    return link->palette().color(m_visited ? QPalette::LinkVisited : QPalette::Link);
+}
+
 void CWebLinkStatic::paint() {
     QLabel* link = label();
     QPainter painter(link);
-    painter.setPen(textColor());
+    painter.setPen(drawnColor());
     if (m_underline) {
         // Made once from the label's font; a later change of that font is
         // not followed.

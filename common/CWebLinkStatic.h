@@ -32,10 +32,16 @@ public:
     // style's alignment bits; the rectangle is in its parent's coordinates.
     static QRect FitRectToText(const QRect& rect, const QSize& text, unsigned style);
     static QString OpenFailureText(int code);
+    // The contrast ratio of two colours as accessibility guidelines define
+    // it: 1 for the same colour, 21 for black on white.
+    static double ContrastRatio(const QColor& a, const QColor& b);
 
     const QString& target() const { return m_target; }
     bool visited() const { return m_visited; }
     QColor textColor() const { return m_visited ? m_visitedColor : m_linkColor; }
+    // The colour the text is drawn in: textColor() where it reads well on the
+    // window, else the palette's colour for links.
+    QColor drawnColor() const;
     // The tooltip's tool 1: where it answers and what it shows.
     struct Tool {
         QRect rect;

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -19,6 +20,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -59,6 +61,68 @@ QLabel* createPicture(const ControlTemplate& c, const QPixmap& image, QWidget* p
     if (!image.isNull())
         picture->resize(image.deviceIndependentSize().toSize() + QSize(2 * frame, 2 * frame));
     return picture;
+}
+
+// Smaller than this the dialog font stops being readable; a window that does
+// not fit its screen even then keeps this size and its top-left corner.
+constexpr qreal kSmallestPointSize = 6.5;
+
+// A common title bar and border, to leave room for while the window
+// manager's own frame is not known yet.
+constexpr QMargins kTypicalDecoration(4, 26, 4, 4);
+
+// Calls back whenever its window is shown or moved, which is when the window
+// manager's frame around it may have become known.
+class FrameWatcher : public QObject {
+public:
+    FrameWatcher(QObject* parent, std::function<void()> changed)
+        : QObject(parent), m_changed(std::move(changed))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose || event->type() == QEvent::Move)
+            m_changed();
+        return false;
+    }
+
+private:
+    std::function<void()> m_changed;
+};
+
+QMargins decorationOf(const QWidget* window)
+{
+    const QRect outer = window->frameGeometry(), inner = window->geometry();
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                    outer.right() - inner.right(), outer.bottom() - inner.bottom());
+}
+
+QRect workAreaFor(const QWidget* owner)
+{
+    QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+// The desktop's font, made smaller where the window would not fit its
+// screen's work area with it: large fonts and high scaling must never push
+// the Close button off the screen.
+QFont fittingFont(const QSize& layoutSize, const QWidget* owner)
+{
+    QFont font = QApplication::font();
+    const qreal desktopSize = QFontInfo(font).pointSizeF();
+    const QSize room =
+        workAreaFor(owner).size().shrunkBy(owner ? decorationOf(owner) : kTypicalDecoration);
+    const qreal size =
+        fitFontSize(layoutSize, room, desktopSize, kSmallestPointSize, [&font](qreal points) {
+            QFont sized(font);
+            sized.setPointSizeF(points);
+            return DialogUnits::fromFont(sized);
+        });
+    if (size != desktopSize)
+        font.setPointSizeF(size);
+    return font;
 }
 
 } // namespace
@@ -102,7 +166,7 @@ bool CDialog::build()
     }
     setWindowFlags(flags);
     setWindowTitle(layout->title);
-    setFont(QApplication::font());
+    setFont(fittingFont(layout->size, ownerWindow()));
     m_units = DialogUnits::fromFont(font());
     setFixedSize(m_units.toPixelsX(layout->size.width()), m_units.toPixelsY(layout->size.height()));
 
@@ -182,9 +246,14 @@ QWidget* CDialog::createControl(const ControlTemplate& c)
         };
         widget->move(start(rect.x(), rect.width(), size.width()),
                      start(rect.y(), rect.height(), size.height()));
-    } else if (auto* label = qobject_cast<QLabel*>(widget); label && !label->wordWrap()) {
-        widget->setGeometry(rect.adjusted(0, 0, std::max(0, label->sizeHint().width() - rect.width()),
-                                          0));
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        // Text runs on past its space rather than being cut off where the
+        // desktop's font is wider or taller than the layout allowed for.
+        const QSize needed = label->wordWrap()
+                                 ? QSize(rect.width(), label->heightForWidth(rect.width()))
+                                 : label->sizeHint();
+        widget->setGeometry(rect.adjusted(0, 0, std::max(0, needed.width() - rect.width()),
+                                          std::max(0, needed.height() - rect.height())));
     } else {
         widget->setGeometry(rect);
     }
@@ -223,20 +292,28 @@ bool CDialog::initialise()
     return true;
 }
 
+QWidget* CDialog::ownerWindow() const
+{
+    QWidget* owner = m_owner ? m_owner->window() : ModalOwner::mainWindow();
+    return owner == this ? nullptr : owner;
+}
+
 void CDialog::placeOver(QWidget* owner)
 {
-    QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-    const QRect workArea = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    m_placedOver = owner;
+    // The owner's frame, drawn by the same window manager, is the best guess
+    // at ours; without an owner the window stands as if unframed until its
+    // frame is known.
+    place(owner ? decorationOf(owner) : QMargins());
+}
+
+void CDialog::place(const QMargins& decoration)
+{
+    m_placedWith = decoration;
+    QWidget* owner = m_placedOver;
+    const QRect workArea = workAreaFor(owner);
     const bool overOwner = owner && owner->isVisible() && !owner->isMinimized();
     const QPoint centre = overOwner ? owner->frameGeometry().center() : workArea.center();
-    // Our own frame is not known before we are shown; the owner's, drawn by
-    // the same window manager, is the best guess at it.
-    QMargins decoration;
-    if (owner) {
-        const QRect outer = owner->frameGeometry(), inner = owner->geometry();
-        decoration = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                              outer.right() - inner.right(), outer.bottom() - inner.bottom());
-    }
     QRect frame(QPoint(0, 0), size().grownBy(decoration));
     frame.moveCenter(centre);
     // Never leave part of the window outside the work area.
@@ -244,11 +321,26 @@ void CDialog::placeOver(QWidget* owner)
     frame.moveBottom(std::min(frame.bottom(), workArea.bottom()));
     frame.moveLeft(std::max(frame.left(), workArea.left()));
     frame.moveTop(std::max(frame.top(), workArea.top()));
-    // Once the native window exists (a transient parent makes it early), Qt
-    // places its client area, its own frame being unknown until it is shown:
-    // step in by the guessed frame.
-    move(windowHandle() ? frame.topLeft() + QPoint(decoration.left(), decoration.top())
-                        : frame.topLeft());
+    // Qt moves a window by its frame once it knows the frame, and by its
+    // client area until then: step in by the part of the frame it does not
+    // know yet.
+    winId();
+    if (!m_frameWatch) {
+        m_frameWatch = new FrameWatcher(windowHandle(), [this] { frameChanged(); });
+        windowHandle()->installEventFilter(m_frameWatch);
+    }
+    const QMargins unknown = decoration - decorationOf(this);
+    move(frame.topLeft() + QPoint(unknown.left(), unknown.top()));
+}
+
+void CDialog::frameChanged()
+{
+    // The frame is known only once the window manager has drawn it; where it
+    // differs from the one the window was placed with, the window is placed
+    // again, so that its frame, not its client area, stands centred.
+    const QMargins frame = decorationOf(this);
+    if (m_placedWith && !frame.isNull() && frame != *m_placedWith)
+        place(frame);
 }
 
 int CDialog::DoModal()
@@ -271,7 +363,7 @@ bool CDialog::Create()
         return false;
     if (!initialise())
         return false;
-    placeOver(m_owner ? m_owner : ModalOwner::mainWindow());
+    placeOver(ownerWindow());
     show();
     return true;
 }

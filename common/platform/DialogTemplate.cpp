@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -104,4 +105,21 @@ QRect DialogUnits::toPixels(const QRect& dlu) const
     const int top = toPixelsY(dlu.top());
     return QRect(left, top, toPixelsX(dlu.left() + dlu.width()) - left,
                  toPixelsY(dlu.top() + dlu.height()) - top);
+}
+
+qreal fitFontSize(const QSize& layoutSize, const QSize& room, qreal desktopSize, qreal smallest,
+                  const std::function<DialogUnits(qreal)>& unitsAt)
+{
+    const auto fits = [&](qreal size) {
+        const DialogUnits units = unitsAt(size);
+        return units.toPixelsX(layoutSize.width()) <= room.width() &&
+               units.toPixelsY(layoutSize.height()) <= room.height();
+    };
+    if (desktopSize <= smallest || fits(desktopSize))
+        return desktopSize;
+    for (qreal size = std::ceil(desktopSize * 2 - 1) / 2; size > smallest; size -= 0.5) {
+        if (fits(size))
+            return size;
+    }
+    return smallest;
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 // One control of a window layout, with its rectangle in dialog units.
@@ -49,6 +50,14 @@ struct DialogUnits {
     int toPixelsY(int dluY) const;
     QRect toPixels(const QRect& dlu) const;
 };
+
+// The font size at which a layout of `layoutSize` dialog units fits `room`
+// pixels: the desktop's own size when it fits there, else the largest size
+// in half points below it that fits, down to `smallest`, which is used when
+// nothing larger fits. Never larger than the desktop's size. `unitsAt` gives
+// the base units of the dialog font at a size.
+qreal fitFontSize(const QSize& layoutSize, const QSize& room, qreal desktopSize, qreal smallest,
+                  const std::function<DialogUnits(qreal)>& unitsAt);
 
 // a * b / c rounded half away from zero.
 int mulDiv(int a, int b, int c);

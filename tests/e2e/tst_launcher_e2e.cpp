@@ -48,14 +48,16 @@ void TestLauncherEndToEnd::closesByEveryRoute()
     }));
     window = window.section('\n', 0, 0);
 
-    // Centred on the screen.
-    const QString geometry = xdotool({"getwindowgeometry", "--shell", window});
-    QMap<QString, int> g;
-    for (const QString& line : geometry.split('\n'))
-        g[line.section('=', 0, 0)] = line.section('=', 1).toInt();
+    // Centred on the screen, once the window has seen that no frame surrounds it.
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    QVERIFY(qAbs(g["X"] + g["WIDTH"] / 2 - screen.center().x()) <= 2);
-    QVERIFY(qAbs(g["Y"] + g["HEIGHT"] / 2 - screen.center().y()) <= 2);
+    QVERIFY(XInput::waitFor([&] {
+        const QString geometry = xdotool({"getwindowgeometry", "--shell", window});
+        QMap<QString, int> g;
+        for (const QString& line : geometry.split('\n'))
+            g[line.section('=', 0, 0)] = line.section('=', 1).toInt();
+        return qAbs(g["X"] + g["WIDTH"] / 2 - screen.center().x()) <= 2 &&
+               qAbs(g["Y"] + g["HEIGHT"] / 2 - screen.center().y()) <= 2;
+    }));
 
     // There is no window manager here: give the launcher the input focus.
     xdotool({"windowfocus", "--sync", window});

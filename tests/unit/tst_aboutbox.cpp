@@ -153,6 +153,8 @@ void TestAboutBox::opensOverADisabledLauncher()
     FakeSystemServices services;
     Launcher launcher;
     QVERIFY(launcher.Create());
+    // The box opens over the launcher as the user sees it, placed by its frame.
+    QVERIFY(QTest::qWaitForWindowExposed(&launcher));
     ModalOwner::setMainWindow(&launcher);
     // Twice: the second opening shows what the first did.
     const AboutSeen first = runAbout(launcher, command, route);

@@ -26,6 +26,8 @@ private Q_SLOTS:
     void dialogUnits_data();
     void dialogUnits();
     void mulDivRoundsHalfAwayFromZero();
+    void fontFitsTheRoom_data();
+    void fontFitsTheRoom();
     void pushSetsTextOnlyWhenDifferentOrLong_data();
     void pushSetsTextOnlyWhenDifferentOrLong();
     void timersById();
@@ -61,6 +63,36 @@ void TestDialogFramework::mulDivRoundsHalfAwayFromZero()
     QCOMPARE(mulDiv(76, 13, 8), 124);
     QCOMPARE(mulDiv(-5, 3, 2), -8);
     QCOMPARE(mulDiv(4, 3, 4), 3);
+}
+
+void TestDialogFramework::fontFitsTheRoom_data()
+{
+    // Base units grow with the size as a common sans font's do: at 9 points
+    // a 520 x 305 layout is 910 x 534 pixels.
+    QTest::addColumn<QSize>("room");
+    QTest::addColumn<qreal>("desktopSize");
+    QTest::addColumn<qreal>("chosen");
+    QTest::newRow("fits at the desktop's size") << QSize(1280, 990) << 9.0 << 9.0;
+    QTest::newRow("exactly fits") << QSize(910, 534) << 9.0 << 9.0;
+    QTest::newRow("one pixel too tall") << QSize(910, 533) << 9.0 << 8.5;
+    QTest::newRow("150 % on 1280 x 800") << QSize(845, 507) << 9.0 << 8.5;
+    QTest::newRow("too wide") << QSize(700, 990) << 9.0 << 7.0;
+    QTest::newRow("14 points on 1366 x 768") << QSize(1358, 712) << 14.0 << 12.0;
+    QTest::newRow("fractional desktop size fits") << QSize(1280, 990) << 9.3 << 9.3;
+    QTest::newRow("fractional desktop size, too tall") << QSize(910, 540) << 9.8 << 9.5;
+    QTest::newRow("nothing fits") << QSize(300, 200) << 9.0 << 6.0;
+    QTest::newRow("desktop below the smallest") << QSize(300, 200) << 5.0 << 5.0;
+}
+
+void TestDialogFramework::fontFitsTheRoom()
+{
+    QFETCH(QSize, room);
+    QFETCH(qreal, desktopSize);
+    QFETCH(qreal, chosen);
+    const auto unitsAt = [](qreal size) {
+        return DialogUnits{qRound(size * 0.75), qRound(size * 1.5)};
+    };
+    QCOMPARE(fitFontSize(QSize(520, 305), room, desktopSize, 6.0, unitsAt), chosen);
 }
 
 void TestDialogFramework::pushSetsTextOnlyWhenDifferentOrLong_data()

@@ -5,8 +5,10 @@
 #include "tutorials/double_click/CDoubleClickTutorialDlg.h"
 #include "tutorials/drag_drop/CDragDropTutorialDlg.h"
 
+#include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
@@ -64,6 +66,8 @@ private Q_SLOTS:
     void okPullsTheTextsAndEnds();
     void paragraphsShowWithAnEmptyLine();
     void missingOverviewLeavesTheBoxEmpty();
+    void largeFontsKeepEveryControlOnTheScreen_data();
+    void largeFontsKeepEveryControlOnTheScreen();
 };
 
 void TestTutorialFrame::opensWithItsOwnTexts_data()
@@ -229,6 +233,37 @@ void TestTutorialFrame::missingOverviewLeavesTheBoxEmpty()
     QVERIFY(window.Create());
     Resources::SetHiddenForTesting("text", 165, false);
     QCOMPARE(window.GetDlgItemText(1006), QString());
+}
+
+void TestTutorialFrame::largeFontsKeepEveryControlOnTheScreen_data()
+{
+    QTest::addColumn<int>("layout");
+    QTest::addColumn<int>("pointSize");
+    QTest::newRow("copy and paste, 14 points") << 103 << 14;
+    QTest::newRow("double click, 14 points") << 156 << 14;
+    QTest::newRow("drag and drop, 14 points") << 161 << 14;
+    QTest::newRow("copy and paste, 24 points") << 103 << 24;
+}
+
+void TestTutorialFrame::largeFontsKeepEveryControlOnTheScreen()
+{
+    QFETCH(int, layout);
+    QFETCH(int, pointSize);
+    FakeSystemServices services;
+    const QFont before = QApplication::font();
+    QFont large = before;
+    large.setPointSize(pointSize);
+    QApplication::setFont(large);
+    auto window = makeTutorial(layout);
+    QApplication::setFont(before);
+    QVERIFY(window->Create());
+    // The test screen, 1280 x 1024, is too small for these fonts.
+    QVERIFY(window->font().pointSizeF() < pointSize);
+    QVERIFY(window->screen()->availableGeometry().contains(window->frameGeometry()));
+    for (QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!control->isHidden() && !control->isWindow())
+            QVERIFY2(window->rect().contains(control->geometry()), qPrintable(control->objectName()));
+    }
 }
 
 QTEST_MAIN(TestTutorialFrame)

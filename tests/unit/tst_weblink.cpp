@@ -12,6 +12,9 @@ namespace {
 const QString kAddress = QStringLiteral("https://www.vellumark.example/");
 const QColor kLinkColor(0, 0, 238);
 const QColor kVisitedColor(85, 26, 139);
+// Link colours of a dark palette.
+const QColor kPaletteLink(120, 180, 255);
+const QColor kPaletteVisited(200, 150, 255);
 
 QLabel* launcherLink(CLauncherDlg& launcher)
 {
@@ -58,6 +61,8 @@ private Q_SLOTS:
     void clicksOpenTheTargetAndSetTheVisitedLook();
     void onlyAWholeLeftClickOpens_data();
     void onlyAWholeLeftClickOpens();
+    void contrastRatio_data();
+    void contrastRatio();
     void drawsInTheLinkColoursOnTheWindow_data();
     void drawsInTheLinkColoursOnTheWindow();
 };
@@ -294,23 +299,61 @@ void TestWebLink::onlyAWholeLeftClickOpens()
     QCOMPARE(services.openedAddresses.size(), opened);
 }
 
+void TestWebLink::contrastRatio_data()
+{
+    QTest::addColumn<QColor>("a");
+    QTest::addColumn<QColor>("b");
+    QTest::addColumn<double>("ratio");
+    QTest::newRow("black on white") << QColor(Qt::black) << QColor(Qt::white) << 21.0;
+    QTest::newRow("either order") << QColor(Qt::white) << QColor(Qt::black) << 21.0;
+    QTest::newRow("same colour") << kLinkColor << kLinkColor << 1.0;
+    QTest::newRow("link on a light window") << kLinkColor << QColor(240, 240, 240) << 8.246;
+    QTest::newRow("link on a dark window") << kLinkColor << QColor(45, 45, 45) << 1.465;
+    QTest::newRow("visited on a dark window") << kVisitedColor << QColor(45, 45, 45) << 1.251;
+    QTest::newRow("mid grey on white, just short of 4.5")
+        << QColor(119, 119, 119) << QColor(Qt::white) << 4.478;
+}
+
+void TestWebLink::contrastRatio()
+{
+    QFETCH(QColor, a);
+    QFETCH(QColor, b);
+    QFETCH(double, ratio);
+    QVERIFY(qAbs(CWebLinkStatic::ContrastRatio(a, b) - ratio) < 0.001);
+}
+
 void TestWebLink::drawsInTheLinkColoursOnTheWindow_data()
 {
     QTest::addColumn<bool>("underline");
     QTest::addColumn<bool>("visited");
-    QTest::newRow("link, underlined") << true << false;
-    QTest::newRow("visited, underlined") << true << true;
-    QTest::newRow("link, plain") << false << false;
-    QTest::newRow("visited, plain") << false << true;
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<QColor>("shown");
+    QTest::addColumn<QColor>("absent");
+    const QColor light(Qt::yellow);
+    QTest::newRow("link, underlined") << true << false << light << kLinkColor << kVisitedColor;
+    QTest::newRow("visited, underlined") << true << true << light << kVisitedColor << kLinkColor;
+    QTest::newRow("link, plain") << false << false << light << kLinkColor << kVisitedColor;
+    QTest::newRow("visited, plain") << false << true << light << kVisitedColor << kLinkColor;
+    // Where the link's own colours would hardly show, the palette's take over.
+    const QColor dark(32, 32, 32);
+    QTest::newRow("link on dark") << true << false << dark << kPaletteLink << kLinkColor;
+    QTest::newRow("visited on dark") << true << true << dark << kPaletteVisited << kVisitedColor;
+    QTest::newRow("link on black") << false << false << QColor(Qt::black) << kPaletteLink
+                                   << kLinkColor;
 }
 
 void TestWebLink::drawsInTheLinkColoursOnTheWindow()
 {
     QFETCH(bool, underline);
     QFETCH(bool, visited);
+    QFETCH(QColor, background);
+    QFETCH(QColor, shown);
+    QFETCH(QColor, absent);
     QWidget window;
     QPalette windowColours = window.palette();
-    windowColours.setColor(QPalette::Window, Qt::yellow);
+    windowColours.setColor(QPalette::Window, background);
+    windowColours.setColor(QPalette::Link, kPaletteLink);
+    windowColours.setColor(QPalette::LinkVisited, kPaletteVisited);
     window.setPalette(windowColours);
     auto* label = new QLabel("www.vellumark.example", &window);
     // A label that painted its own background would show this.
@@ -324,14 +367,12 @@ void TestWebLink::drawsInTheLinkColoursOnTheWindow()
     link.SetVisitedLook(visited);
     window.show();
     const QImage image = window.grab(label->geometry()).toImage();
-    const QColor shown = visited ? kVisitedColor : kLinkColor;
-    const QColor other = visited ? kLinkColor : kVisitedColor;
     const auto [rows, pixels] = countColor(image, shown);
     QVERIFY(pixels > 20);
-    QCOMPARE(countColor(image, other).second, 0);
+    QCOMPARE(countColor(image, absent).second, 0);
     QCOMPARE(rows > 0, underline);
     // No background of its own: the window's colour shows through.
-    QCOMPARE(image.pixelColor(image.width() - 1, 0), QColor(Qt::yellow));
+    QCOMPARE(image.pixelColor(image.width() - 1, 0), background);
 }
 
 QTEST_MAIN(TestWebLink)

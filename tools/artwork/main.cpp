@@ -239,9 +239,12 @@ QPainterPath arrowPath(const QRectF &box, bool up)
     return path;
 }
 
+// Markers and bullets sit on the window, whatever its colour: transparent
+// around the artwork, and a marker's number white on a red badge, so that
+// they read on light and dark desktops alike.
 QImage makeMarker(int w, int h, const QString &label, bool arrowUp)
 {
-    QImage img = opaque(w, h, kWindowGrey);
+    QImage img = transparent(w, h);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -255,9 +258,10 @@ QImage makeMarker(int w, int h, const QString &label, bool arrowUp)
     p.setPen(Qt::NoPen);
     p.setBrush(kMarkerRed);
     p.drawPath(arrowPath(arrowBox, arrowUp));
+    p.drawRoundedRect(labelBox.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
 
-    p.setFont(uiFont(12, true));
-    p.setPen(QColor(0x20, 0x20, 0x20));
+    p.setFont(uiFont(11, true));
+    p.setPen(Qt::white);
     p.drawText(labelBox, Qt::AlignCenter, label);
     return img;
 }
@@ -266,11 +270,11 @@ QImage makeMarker(int w, int h, const QString &label, bool arrowUp)
 
 QImage makeBullet()
 {
-    QImage img = opaque(9, 9, kWindowGrey);
+    QImage img = transparent(9, 9);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(kBrandBlue);
+    p.setBrush(kButtonBlue);
     p.drawEllipse(QRectF(0.5, 0.5, 8, 8));
     return img;
 }
@@ -826,13 +830,19 @@ bool checkAll()
     g_problems = 0;
     const struct { const char *path; QSize size; } opaqueBitmaps[] = {
         {"bitmaps/129.png", {382, 119}}, {"bitmaps/152.png", {256, 61}},
-        {"bitmaps/153.png", {25, 30}},   {"bitmaps/154.png", {22, 30}},
-        {"bitmaps/155.png", {9, 9}},
     };
     for (const auto &b : opaqueBitmaps) {
         const QImage img = loadChecked(QString::fromLatin1(b.path), b.size);
         if (!img.isNull())
             checkOpaque(QString::fromLatin1(b.path), img);
+    }
+    const struct { const char *path; QSize size; } overWindowBitmaps[] = {
+        {"bitmaps/153.png", {25, 30}}, {"bitmaps/154.png", {22, 30}}, {"bitmaps/155.png", {9, 9}},
+    };
+    for (const auto &b : overWindowBitmaps) {
+        const QImage img = loadChecked(QString::fromLatin1(b.path), b.size);
+        if (!img.isNull())
+            checkTransparentCorners(QString::fromLatin1(b.path), img);
     }
     checkTarget();
     checkTreeIcons();
