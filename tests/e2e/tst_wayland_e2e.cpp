@@ -106,21 +106,10 @@ void stopCompositor()
         QDir(c.folder).removeRecursively();
 }
 
-HTREEITEM findItem(const CTreeCtrl& tree, const QString& label, HTREEITEM first)
-{
-    for (HTREEITEM item = first; item != 0; item = tree.GetNextSiblingItem(item)) {
-        if (tree.GetItemText(item) == label)
-            return item;
-        if (const HTREEITEM inner = findItem(tree, label, tree.GetChildItem(item)))
-            return inner;
-    }
-    return 0;
-}
-
 // A point on an item's label, in the tutorial window's coordinates.
-QPoint onLabel(const CDialog& tutorial, const CTreeCtrl& tree, const QString& label)
+QPoint onLabel(const CDialog& tutorial, const CTreeCtrl& tree, HTREEITEM item)
 {
-    const QRect rect = tree.GetItemRect(findItem(tree, label, tree.GetRootItem()));
+    const QRect rect = tree.GetItemRect(item);
     return tutorial.mapFromGlobal(tree.ClientToScreen(QPoint(rect.right() - 6, rect.center().y())));
 }
 
@@ -172,8 +161,11 @@ void TestWaylandEndToEnd::tutorialsRun()
         if (auto* dragDrop = qobject_cast<CDragDropTutorialDlg*>(tutorial)) {
             const auto* tree = qobject_cast<CTreeCtrl*>(tutorial->GetDlgItem(CDragDropTutorialDlg::kTreeId));
             QWindow* window = tutorial->windowHandle();
-            const QPoint start = onLabel(*tutorial, *tree, "Click and Drag Me");
-            const QPoint target = onLabel(*tutorial, *tree, "Destination Folder");
+            HTREEITEM folder = tree->GetRootItem();
+            while (tree->GetItemText(folder) != DragDrop::kDestinationLabel)
+                folder = tree->GetNextSiblingItem(folder);
+            const QPoint start = onLabel(*tutorial, *tree, dragDrop->practiceItem());
+            const QPoint target = onLabel(*tutorial, *tree, folder);
             QTest::mousePress(window, Qt::LeftButton, {}, start);
             QTest::mouseMove(window, start + QPoint(QApplication::startDragDistance() + 2, 0));
             QTest::mouseMove(window, target);
