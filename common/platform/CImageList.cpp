@@ -21,8 +21,8 @@ class DragImageWindow : public QWidget {
 public:
     DragImageWindow(const QPixmap& image, QWidget* host)
         : QWidget(host, host ? Qt::Widget
-                             : Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput |
-                                   Qt::WindowDoesNotAcceptFocus),
+                             : Qt::ToolTip | Qt::FramelessWindowHint |
+                                   Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus),
           m_image(image)
     {
         setAttribute(Qt::WA_ShowWithoutActivating);

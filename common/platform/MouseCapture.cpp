@@ -26,9 +26,9 @@ protected:
             return false;
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const QPointF global = mouse->globalPosition();
-        QMouseEvent routed(type, m_target->mapFromGlobal(global), m_target->window()->mapFromGlobal(global),
-                           global, mouse->button(), mouse->buttons(), mouse->modifiers(),
-                           mouse->pointingDevice());
+        QMouseEvent routed(type, m_target->mapFromGlobal(global),
+                           m_target->window()->mapFromGlobal(global), global, mouse->button(),
+                           mouse->buttons(), mouse->modifiers(), mouse->pointingDevice());
         QCoreApplication::sendEvent(m_target, &routed);
         return true;
     }

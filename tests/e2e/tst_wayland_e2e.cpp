@@ -159,7 +159,8 @@ void TestWaylandEndToEnd::tutorialsRun()
             return;
         opened = tutorial->windowTitle();
         if (auto* dragDrop = qobject_cast<CDragDropTutorialDlg*>(tutorial)) {
-            const auto* tree = qobject_cast<CTreeCtrl*>(tutorial->GetDlgItem(CDragDropTutorialDlg::kTreeId));
+            const auto* tree =
+                qobject_cast<CTreeCtrl*>(tutorial->GetDlgItem(CDragDropTutorialDlg::kTreeId));
             QWindow* window = tutorial->windowHandle();
             HTREEITEM folder = tree->GetRootItem();
             while (tree->GetItemText(folder) != DragDrop::kDestinationLabel)
@@ -206,7 +207,8 @@ void TestWaylandEndToEnd::prefersXWhereBothAreThere()
     QVERIFY(program.waitForStarted());
     const auto search = [] {
         QProcess xdotool;
-        xdotool.start("xdotool", {"search", "--onlyvisible", "--class", "^example\\.vellumark\\.Kestrin$"});
+        xdotool.start("xdotool",
+                      {"search", "--onlyvisible", "--class", "^example\\.vellumark\\.Kestrin$"});
         xdotool.waitForFinished(5000);
         return !xdotool.readAllStandardOutput().trimmed().isEmpty();
     };
