@@ -1,6 +1,5 @@
 # What a Linux desktop needs to list, launch and show Kestrin, all under one
 # reverse-DNS id, and the Debian package built from the same install rules.
-set(KESTRIN_APP_ID example.vellumark.Kestrin)
 
 install(FILES ${CMAKE_SOURCE_DIR}/data/${KESTRIN_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

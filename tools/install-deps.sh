@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins libgl-dev
   libx11-dev libxtst-dev libxfixes-dev
   xvfb xauth xdotool x11-utils imagemagick
+  weston qt6-wayland
   fonts-dejavu-core
   desktop-file-utils appstream
 )

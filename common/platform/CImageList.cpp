@@ -1,5 +1,6 @@
 #include "common/platform/CImageList.h"
 
+#include "common/platform/MouseCapture.h"
 #include "common/resources/Resources.h"
 
 #include <QBitmap>
@@ -14,11 +15,14 @@ namespace {
 // Without a compositor a window cannot be translucent, so the image is made
 // see-through the way classic drag images were: a checkerboard of its pixels
 // is cut out of the window's shape and the screen shows through the holes.
+// Where windows cannot go anywhere the image is a child of the drag's window
+// instead, with the same holes; made last, it lies above the controls.
 class DragImageWindow : public QWidget {
 public:
-    explicit DragImageWindow(const QPixmap& image)
-        : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput |
-                               Qt::WindowDoesNotAcceptFocus),
+    DragImageWindow(const QPixmap& image, QWidget* host)
+        : QWidget(host, host ? Qt::Widget
+                             : Qt::ToolTip | Qt::FramelessWindowHint |
+                                   Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus),
           m_image(image)
     {
         setAttribute(Qt::WA_ShowWithoutActivating);
@@ -65,6 +69,12 @@ struct DragState {
     QPoint hotSpot;
     // Exists between DragEnter and DragLeave.
     QPointer<DragImageWindow> window;
+
+    void place(const QPoint& screenPos) const
+    {
+        const QWidget* host = window->parentWidget();
+        window->move((host ? host->mapFromGlobal(screenPos) : screenPos) - hotSpot);
+    }
 };
 
 std::optional<DragState>& drag()
@@ -100,21 +110,21 @@ bool CImageList::BeginDrag(const CImageList& list, int image, const QPoint& hotS
     return true;
 }
 
-void CImageList::DragEnter(const QPoint& screenPos)
+void CImageList::DragEnter(QWidget* window, const QPoint& screenPos)
 {
     std::optional<DragState>& state = drag();
     if (!state)
         return;
     if (!state->window)
-        state->window = new DragImageWindow(state->image);
-    state->window->move(screenPos - state->hotSpot);
+        state->window = new DragImageWindow(state->image, WindowsGoAnywhere() ? nullptr : window);
+    state->place(screenPos);
     state->window->show();
 }
 
 void CImageList::DragMove(const QPoint& screenPos)
 {
     if (const std::optional<DragState>& state = drag(); state && state->window)
-        state->window->move(screenPos - state->hotSpot);
+        state->place(screenPos);
 }
 
 void CImageList::DragLeave()

@@ -5,10 +5,9 @@
 #include <QPixmap>
 #include <QPoint>
 
-// A row of equally sized images, and the one drag image that may follow the
-// cursor across the whole screen. Only one drag runs at a time, so the drag
-// operations are the list's static members, as the classic image list has
-// them.
+// A row of equally sized images, and the one drag image that follows the
+// cursor. Only one drag runs at a time, so the drag operations are the list's
+// static members, as the classic image list has them.
 class CImageList {
 public:
     CImageList() = default;
@@ -26,13 +25,16 @@ public:
     // Picks `image` of `list` for the drag; `hotSpot` is the point of the
     // image that sits at the cursor.
     static bool BeginDrag(const CImageList& list, int image, const QPoint& hotSpot);
-    // Puts the drag image on the screen at a screen point.
-    static void DragEnter(const QPoint& screenPos);
+    // Puts the drag image on the screen at a screen point. It travels over
+    // the whole screen where windows may go anywhere (WindowsGoAnywhere);
+    // elsewhere it is drawn inside `window`, the one the drag runs in.
+    static void DragEnter(QWidget* window, const QPoint& screenPos);
     static void DragMove(const QPoint& screenPos);
     // Takes the image off the screen; the drag continues until EndDrag.
     static void DragLeave();
     static void EndDrag();
-    // The drag image's window while it is on the screen; null otherwise.
+    // The drag image while it is on the screen: a window of its own, or a
+    // child of the drag's window; null otherwise.
     static QWidget* DragWindow();
 
 private:

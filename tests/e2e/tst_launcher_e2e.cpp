@@ -48,6 +48,14 @@ void TestLauncherEndToEnd::closesByEveryRoute()
     }));
     window = window.section('\n', 0, 0);
 
+    // Docks and task switchers match the window to its desktop entry by the
+    // class, which the user's -name or RESOURCE_NAME leaves alone.
+    QProcess xprop;
+    xprop.start("xprop", {"-id", window, "WM_CLASS"});
+    QVERIFY(xprop.waitForFinished(5000));
+    QCOMPARE(xprop.readAllStandardOutput().trimmed(),
+             QByteArray(R"(WM_CLASS(STRING) = "kestrin", "example.vellumark.Kestrin")"));
+
     // Centred on the screen, once the window has seen that no frame surrounds it.
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     QVERIFY(XInput::waitFor([&] {

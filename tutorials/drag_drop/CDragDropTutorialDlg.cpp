@@ -1,6 +1,7 @@
 #include "tutorials/drag_drop/CDragDropTutorialDlg.h"
 
 #include "common/platform/CWinApp.h"
+#include "common/platform/MouseCapture.h"
 #include "common/platform/SystemServices.h"
 #include "common/resources/Resources.h"
 
@@ -178,9 +179,9 @@ void CDragDropTutorialDlg::OnBeginDrag(HTREEITEM item, const QPoint&)
     if (m_dragImage && CImageList::BeginDrag(*m_dragImage, 0, QPoint(0, 0))) {
         // Shown at the cursor, which is already the drag distance away from
         // where the button went down, so the image never jumps.
-        CImageList::DragEnter(systemServices().GetCursorPos());
+        CImageList::DragEnter(this, systemServices().GetCursorPos());
     }
-    grabMouse();
+    SetCapture(this);
     const Transition t = onBeginDrag(m_tree->GetItemText(item));
     m_step = t.next;
     Report(t.shown);
@@ -200,8 +201,8 @@ void CDragDropTutorialDlg::OnMouseMove(const QPoint& screenPoint)
     CImageList::DragMove(screenPoint);
     if (item == 0 || !(flags & TVHT_ONITEM))
         return;
-    // The drag image is a window of its own, which the tree's repaint
-    // cannot smear, so it stays up while the mark moves.
+    // The drag image is a widget of its own, which Qt draws over whatever
+    // the tree repaints, so it stays up while the mark moves.
     m_tree->SelectDropTarget(item == m_dragItem ? 0 : item);
     m_dropTarget = item;
 }
@@ -216,8 +217,8 @@ void CDragDropTutorialDlg::EndDragFeedback()
 {
     m_dragging = false;
     CImageList::EndDrag();
-    if (QWidget::mouseGrabber() == this)
-        releaseMouse();
+    if (GetCapture() == this)
+        ReleaseCapture();
 }
 
 void CDragDropTutorialDlg::OnLButtonUp(const QPoint& screenPoint)
