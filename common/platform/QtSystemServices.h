@@ -21,7 +21,7 @@ public:
     bool EmptyClipboard() override;
     QString ClipboardText() override;
     void Beep(unsigned hz, unsigned ms) override;
-    int OpenAddress(const QString& address) override;
+    void OpenAddress(const QString& address, std::function<void(int code)> done) override;
     void MessageBox(QWidget* owner, const QString& text, const QString& caption,
                     MessageIcon icon) override;
 
