@@ -46,9 +46,7 @@ void CWebLinkStatic::PreSubclassWindow() {
         link->setText(m_target);
     FitToText();
     m_handCursor = Resources::LoadCursor(kHandCursorId);
-    // A pointer that vanished over the link would puzzle anyone; the
-    // desktop's own hand stands in should ours be missing.
-    link->setCursor(m_handCursor.value_or(QCursor(Qt::PointingHandCursor)));
+    link->setCursor(linkCursor());
     m_tip = Tool{link->rect(), m_target};
 }
 
@@ -106,8 +104,14 @@ void CWebLinkStatic::FitToText() {
     link->setGeometry(FitRectToText(link->geometry(), text, GetStyle()));
 }
 
-int CWebLinkStatic::OpenLinkTarget(const QString& target) {
-    return systemServices().OpenAddress(target);
+QCursor CWebLinkStatic::linkCursor() const {
+    // A pointer that vanished over the link would puzzle anyone; the
+    // desktop's own hand stands in should ours be missing.
+    return m_handCursor.value_or(QCursor(Qt::PointingHandCursor));
+}
+
+void CWebLinkStatic::OpenLinkTarget(const QString& target, std::function<void(int code)> done) {
+    systemServices().OpenAddress(target, std::move(done));
 }
 
 QString CWebLinkStatic::OpenFailureText(int code) {
@@ -154,7 +158,23 @@ void CWebLinkStatic::ReportOpenFailure(int code) {
 }
 
 void CWebLinkStatic::OnClicked() {
-    const int code = OpenLinkTarget(m_target);
+    // The browser may take seconds to answer; until it does, the busy
+    // pointer says the click was taken, and further clicks start nothing.
+    if (m_opening)
+        return;
+    m_opening = true;
+    label()->setCursor(Qt::BusyCursor);
+    // The window may be gone by the time the answer comes.
+    OpenLinkTarget(m_target, [link = QPointer<CWebLinkStatic>(this)](int code) {
+        if (link)
+            link->OnOpened(code);
+    });
+}
+
+void CWebLinkStatic::OnOpened(int code) {
+    m_opening = false;
+    if (label())
+        label()->setCursor(linkCursor());
     m_visited = code > 32;
     if (m_visited)
         SetVisitedLook(true);

@@ -9,6 +9,7 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // A label of a dialog turned into a web link: link colours, underlined,
@@ -24,8 +25,9 @@ public:
     void SetUnderlineLook(bool underline);
     void FitToText();
 
-    // Above 32 on success, otherwise one of the classic shell error codes.
-    static int OpenLinkTarget(const QString& target);
+    // `done` gets the result once the system knows it: above 32 on success,
+    // otherwise one of the classic shell error codes.
+    static void OpenLinkTarget(const QString& target, std::function<void(int code)> done);
     void ReportOpenFailure(int code);
 
     // The label's new rectangle for text of size `text`, given the static
@@ -55,6 +57,8 @@ protected:
 
 private:
     void OnClicked();
+    void OnOpened(int code);
+    QCursor linkCursor() const;
     void paint();
 
     QColor m_linkColor{0, 0, 238};
@@ -67,4 +71,5 @@ private:
     std::optional<QCursor> m_handCursor;
     std::optional<Tool> m_tip;
     bool m_pressed = false;
+    bool m_opening = false; // a click's open has not answered yet
 };

@@ -3,12 +3,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
-// Opening a web address with the desktop's default browser when the toolkit's
-// own "open" finds none: the handler named in mimeapps.list, started from its
-// desktop entry's Exec= line without a shell. Results use the classic shell
-// codes: above 32 on success.
+// Opening a web address with the desktop's own opener (xdg-open, else gio),
+// and, where there is none or it gives up, with the default browser named in
+// mimeapps.list, started from its desktop entry's Exec= line. Nothing goes
+// through a shell. Results use the classic shell codes: above 32 on success.
 namespace DesktopOpen {
 
 inline constexpr int kOpened = 33;
@@ -19,6 +20,14 @@ inline constexpr int kBadFormat = 11;
 inline constexpr int kIncompleteAssociation = 27;
 inline constexpr int kNoAssociation = 31;
 
+// Desktop files are small; a mimeapps.list or desktop entry above this size
+// is passed over as if it were absent, as is anything but a regular file.
+inline constexpr qint64 kMaxFileSize = 1024 * 1024;
+
+// Runs once with the outcome, on the thread that asked; possibly before the
+// call that was given it returns.
+using Done = std::function<void(int code)>;
+
 // Where the desktop keeps its configuration and data, as the XDG base
 // directory rules give them.
 struct XdgDirs {
@@ -27,13 +36,17 @@ struct XdgDirs {
     QString dataHome;
     QStringList dataDirs;
     QStringList desktops; // lower case, from XDG_CURRENT_DESKTOP
-    QStringList path;     // PATH, for handlers named without a directory
+    QStringList path;     // PATH, for programs named without a directory
 
     static XdgDirs fromEnvironment();
 };
 
 // The mimeapps.list files in the order they are consulted.
 QStringList mimeappsListPaths(const XdgDirs& dirs);
+// The file of a desktop id in the first data folder that has one. A dash of
+// the id may stand for a subfolder of applications/ ("a-b.desktop" is also
+// "a/b.desktop"). Ids with a slash or ".." are refused.
+std::optional<QString> desktopEntryPath(const XdgDirs& dirs, const QString& id);
 // The desktop entry of the default handler for web pages: the scheme handlers
 // for https, then http, then the handler for HTML files.
 std::optional<QString> defaultBrowserEntry(const XdgDirs& dirs);
@@ -50,11 +63,21 @@ QString cutAtPlaceholder(const QString& execLine);
 // program or its quoting is broken.
 std::optional<QStringList> browserCommandLine(const QString& execLine, const QString& target);
 
-// Starts `arguments` (program first) detached; the program is looked up on
-// `path` unless it names a directory.
-int startProgram(const QStringList& arguments, const QStringList& path);
+// Starts `arguments` (program first; looked up on `path` unless it names a
+// directory) and tells `done`: kOpened once the program ends with status 0
+// or is still running after `graceMs` (a browser that stays in the
+// foreground), `failure` when it ends otherwise, or why it could not start.
+// The program is never stopped, and is reaped whenever it ends.
+void startProgram(const QStringList& arguments, const QStringList& path, int graceMs, int failure,
+                  Done done);
 
-// The whole fallback: find the handler, build its command line, start it.
-int openWithDefaultBrowser(const QString& target, const XdgDirs& dirs);
+// The default browser of mimeapps.list: find it, build its command line,
+// start it. One that fails at once is an invalid association.
+void openWithDefaultBrowser(const QString& target, const XdgDirs& dirs, int graceMs, Done done);
+
+// The desktop's opener found on the search path, with the target as one
+// argument; the default browser when there is no opener or it fails. The
+// opener's failure stands when no default browser is declared.
+void openAddress(const QString& target, const XdgDirs& dirs, int graceMs, Done done);
 
 } // namespace DesktopOpen

@@ -8,11 +8,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
-#include <QDesktopServices>
 #include <QMessageBox>
 #include <QStyleHints>
 #include <QTimer>
-#include <QUrl>
 
 #include <ctime>
 
@@ -144,13 +142,13 @@ void QtSystemServices::WatchClipboard(QObject* context, std::function<void()> on
 
 void QtSystemServices::Beep(unsigned hz, unsigned ms) { Tone::Play(hz, ms); }
 
-int QtSystemServices::OpenAddress(const QString& address)
+void QtSystemServices::OpenAddress(const QString& address, std::function<void(int code)> done)
 {
-    // Qt knows the desktops that offer an "open" of their own; elsewhere the
-    // default browser named in mimeapps.list is started directly.
-    if (QDesktopServices::openUrl(QUrl(address)))
-        return DesktopOpen::kOpened;
-    return DesktopOpen::openWithDefaultBrowser(address, DesktopOpen::XdgDirs::fromEnvironment());
+    // An opener that still runs after a few seconds has handed the address
+    // to a browser that stays in the foreground.
+    constexpr int kGraceMs = 4000;
+    DesktopOpen::openAddress(address, DesktopOpen::XdgDirs::fromEnvironment(), kGraceMs,
+                             std::move(done));
 }
 
 void QtSystemServices::MessageBox(QWidget* owner, const QString& text, const QString& caption,

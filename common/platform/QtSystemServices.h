@@ -24,7 +24,7 @@ public:
     void FetchClipboardText(QObject* context, std::function<void(const QString&)> done) override;
     void WatchClipboard(QObject* context, std::function<void()> onChange) override;
     void Beep(unsigned hz, unsigned ms) override;
-    int OpenAddress(const QString& address) override;
+    void OpenAddress(const QString& address, std::function<void(int code)> done) override;
     void MessageBox(QWidget* owner, const QString& text, const QString& caption,
                     MessageIcon icon) override;
 

@@ -50,9 +50,11 @@ public:
 
     // A short tone; returns at once and stays silent without an audio device.
     virtual void Beep(unsigned hz, unsigned ms) = 0;
-    // Opens a web address in the user's browser: above 32 on success,
-    // otherwise one of the classic shell error codes.
-    virtual int OpenAddress(const QString& address) = 0;
+    // Opens a web address in the user's browser without waiting for it;
+    // `done` gets the result once it is known, on this thread and possibly
+    // before the call returns: above 32 on success, otherwise one of the
+    // classic shell error codes.
+    virtual void OpenAddress(const QString& address, std::function<void(int code)> done) = 0;
     // A modal message box with an OK button, owned by `owner`, which is
     // disabled while the box is open.
     virtual void MessageBox(QWidget* owner, const QString& text, const QString& caption,

@@ -26,6 +26,20 @@ namespace {
 
 const QString kAddress = QStringLiteral("https://www.vellumark.example/");
 
+// Files below the test's root; those in bin/ are programs.
+using Files = QList<std::pair<QString, QByteArray>>;
+const QByteArray kRecordsItsArguments =
+    "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.tmp\" && /bin/mv \"$0.tmp\" \"$0.args\"\n";
+const QByteArray kDeclaresStandIn =
+    "[Default Applications]\nx-scheme-handler/https=stand-in.desktop\n";
+const QByteArray kStandInEntry = "[Desktop Entry]\nType=Application\nName=Stand-in\n"
+                                 "Exec=stand-in-browser --new-window %u\n";
+
+QByteArray exitsWith(int status)
+{
+    return "#!/bin/sh\nexit " + QByteArray::number(status) + "\n";
+}
+
 void giveFocus(QWidget* window)
 {
     // There is no window manager here to hand out the input focus.
@@ -98,13 +112,15 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void tooltipAndHandOverTheLink();
-    void withoutABrowserAClickExplains();
-    void aStandInBrowserGetsTheAddress();
+    void aFailedOpenExplains_data();
+    void aFailedOpenExplains();
+    void theBrowserGetsTheAddress_data();
+    void theBrowserGetsTheAddress();
     void aboutBoxFromTheWindowMenu_data();
     void aboutBoxFromTheWindowMenu();
 
 private:
-    void writeFile(const QString& path, const QByteArray& content, bool executable = false);
+    void writeFiles(const Files& files);
     QLabel* link() const
     {
         return qobject_cast<QLabel*>(m_launcher->GetDlgItem(CLauncherDlg::kWebLinkId));
@@ -114,17 +130,18 @@ private:
     std::unique_ptr<CLauncherDlg> m_launcher;
 };
 
-void TestWebLinkEndToEnd::writeFile(const QString& path, const QByteArray& content,
-                                    bool executable)
+void TestWebLinkEndToEnd::writeFiles(const Files& files)
 {
-    const QString full = m_root->filePath(path);
-    QVERIFY(QDir().mkpath(QFileInfo(full).path()));
-    QFile file(full);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-    file.close();
-    if (executable)
-        QVERIFY(file.setPermissions(file.permissions() | QFile::ExeOwner));
+    for (const auto& [path, content] : files) {
+        const QString full = m_root->filePath(path);
+        QVERIFY(QDir().mkpath(QFileInfo(full).path()));
+        QFile file(full);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        if (path.startsWith("bin/"))
+            QVERIFY(file.setPermissions(file.permissions() | QFile::ExeOwner));
+    }
 }
 
 void TestWebLinkEndToEnd::init()
@@ -169,8 +186,29 @@ void TestWebLinkEndToEnd::tooltipAndHandOverTheLink()
     QVERIFY(XInput::waitFor([&] { return shownCursor() == arrow && !QToolTip::isVisible(); }, 3000));
 }
 
-void TestWebLinkEndToEnd::withoutABrowserAClickExplains()
+void TestWebLinkEndToEnd::aFailedOpenExplains_data()
 {
+    QTest::addColumn<Files>("files");
+    QTest::addColumn<QString>("reason");
+    const QString noAssociation =
+        "There is no application associated\nwith the given filename extension.";
+    QTest::newRow("no opener, no default browser") << Files{} << noAssociation;
+    QTest::newRow("the opener finds no browser")
+        << Files{{"bin/xdg-open", exitsWith(3)}} << noAssociation;
+    QTest::newRow("gio's open finds no browser")
+        << Files{{"bin/gio", exitsWith(2)}} << noAssociation;
+    QTest::newRow("the default browser fails at once")
+        << Files{{"bin/xdg-open", exitsWith(3)}, {"bin/stand-in-browser", exitsWith(1)},
+                 {"xdg_config_home/mimeapps.list", kDeclaresStandIn},
+                 {"xdg_data_dirs/applications/stand-in.desktop", kStandInEntry}}
+        << "The filename association is\nincomplete or invalid.";
+}
+
+void TestWebLinkEndToEnd::aFailedOpenExplains()
+{
+    QFETCH(Files, files);
+    QFETCH(QString, reason);
+    writeFiles(files);
     QString text;
     QString caption;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -194,8 +232,7 @@ void TestWebLinkEndToEnd::withoutABrowserAClickExplains()
     XInput::click(XInput::centreOf(link()));
     QVERIFY(XInput::waitFor([&] { return msToBox >= 0 && !QApplication::activeModalWidget(); }));
     QVERIFY2(msToBox < 2000, qPrintable(QString::number(msToBox)));
-    QCOMPARE(text, QString("Unable to open hyperlink:\n\nThere is no application associated\n"
-                           "with the given filename extension."));
+    QCOMPARE(text, "Unable to open hyperlink:\n\n" + reason);
     QCOMPARE(caption, CWinApp::title());
     QCOMPARE(icon, QMessageBox::Warning);
     QVERIFY(!launcherEnabled);
@@ -204,29 +241,46 @@ void TestWebLinkEndToEnd::withoutABrowserAClickExplains()
     QVERIFY(showsColor(link(), QColor(0, 0, 238)));
 }
 
-void TestWebLinkEndToEnd::aStandInBrowserGetsTheAddress()
+void TestWebLinkEndToEnd::theBrowserGetsTheAddress_data()
 {
-    writeFile("bin/stand-in-browser",
-              "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.tmp\" && /bin/mv \"$0.tmp\" \"$0.args\"\n", true);
-    writeFile("xdg_config_home/mimeapps.list",
-              "[Default Applications]\nx-scheme-handler/https=stand-in.desktop\n");
-    writeFile("xdg_data_dirs/applications/stand-in.desktop",
-              "[Desktop Entry]\nType=Application\nName=Stand-in\n"
-              "Exec=stand-in-browser --new-window %u\n");
+    QTest::addColumn<Files>("files");
+    QTest::addColumn<QString>("recorder");
+    QTest::addColumn<QString>("arguments");
+    const Files standIn = {{"bin/stand-in-browser", kRecordsItsArguments},
+                           {"xdg_config_home/mimeapps.list", kDeclaresStandIn},
+                           {"xdg_data_dirs/applications/stand-in.desktop", kStandInEntry}};
+    QTest::newRow("the opener") << Files{{"bin/xdg-open", kRecordsItsArguments}}
+                                << "bin/xdg-open" << kAddress + "\n";
+    QTest::newRow("gio's open") << Files{{"bin/gio", kRecordsItsArguments}} << "bin/gio"
+                                << "open\n" + kAddress + "\n";
+    QTest::newRow("the default browser without an opener")
+        << standIn << "bin/stand-in-browser" << "--new-window\n" + kAddress + "\n";
+    QTest::newRow("the default browser when the opener gives up")
+        << standIn + Files{{"bin/xdg-open", exitsWith(3)}} << "bin/stand-in-browser"
+        << "--new-window\n" + kAddress + "\n";
+}
+
+void TestWebLinkEndToEnd::theBrowserGetsTheAddress()
+{
+    QFETCH(Files, files);
+    QFETCH(QString, recorder);
+    QFETCH(QString, arguments);
+    writeFiles(files);
     bool boxShown = false;
     whenModalOpens(m_launcher.get(), [&](QWidget* modal) {
         boxShown = true;
         modal->close();
     });
     XInput::click(XInput::centreOf(link()));
-    QFile arguments(m_root->filePath("bin/stand-in-browser.args"));
-    QVERIFY(XInput::waitFor([&] { return arguments.exists(); }));
-    QVERIFY(arguments.open(QIODevice::ReadOnly));
-    QCOMPARE(arguments.readAll(), ("--new-window\n" + kAddress + "\n").toLatin1());
-    QVERIFY(!boxShown);
-    QVERIFY(m_launcher->webLink().visited());
+    QFile recorded(m_root->filePath(recorder + ".args"));
+    QVERIFY(XInput::waitFor([&] { return recorded.exists(); }));
+    QVERIFY(recorded.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(recorded.readAll()), arguments);
+    // Visited once the program has ended well.
+    QVERIFY(XInput::waitFor([&] { return m_launcher->webLink().visited(); }));
     QVERIFY(XInput::waitFor([&] { return showsColor(link(), QColor(85, 26, 139)); }));
     QVERIFY(!showsColor(link(), QColor(0, 0, 238)));
+    QVERIFY(!boxShown);
 }
 
 void TestWebLinkEndToEnd::aboutBoxFromTheWindowMenu_data()

@@ -73,10 +73,19 @@ void FakeSystemServices::clipboardChanged()
             watcher.onChange();
 }
 
-int FakeSystemServices::OpenAddress(const QString& address)
+void FakeSystemServices::OpenAddress(const QString& address, std::function<void(int code)> done)
 {
     openedAddresses << address;
-    return openResult;
+    if (openAnswersLater)
+        unansweredOpens << std::move(done);
+    else
+        done(openResult);
+}
+
+void FakeSystemServices::answerOpen(int code)
+{
+    if (!unansweredOpens.isEmpty())
+        unansweredOpens.takeFirst()(code);
 }
 
 void FakeSystemServices::MessageBox(QWidget* owner, const QString& text, const QString& caption,

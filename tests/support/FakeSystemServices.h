@@ -38,7 +38,9 @@ public:
     // What a copy does: new content, and everyone watching told.
     void copy(const QString& text);
     void Beep(unsigned hz, unsigned ms) override { beeps.append({hz, ms, now}); }
-    int OpenAddress(const QString& address) override;
+    void OpenAddress(const QString& address, std::function<void(int code)> done) override;
+    // Answers the oldest open that waits for its result.
+    void answerOpen(int code);
     void MessageBox(QWidget* owner, const QString& text, const QString& caption,
                     MessageIcon icon) override;
 
@@ -53,7 +55,9 @@ public:
     bool clipboardBusy = false; // another program holds the clipboard
     int clipboardEmptied = 0;
     int openResult = 33;
+    bool openAnswersLater = false; // else an open answers openResult at once
     QStringList openedAddresses;
+    QList<std::function<void(int code)>> unansweredOpens;
 
     struct Tone {
         unsigned hz;

@@ -5,6 +5,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <fcntl.h>
+#include <future>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 using namespace DesktopOpen;
 
 namespace {
@@ -25,6 +33,47 @@ void writeFile(const QString& path, const QByteArray& content,
 QByteArray desktopEntry(const QByteArray& exec)
 {
     return "[Desktop Entry]\nType=Application\nName=Browser\n" + exec + "\n";
+}
+
+// Programs that end at once report long before this.
+constexpr int kGraceMs = 10000;
+
+// The result that `open` passes on, waited for with a bound; -1 if none came.
+int resultOf(const std::function<void(Done)>& open)
+{
+    auto result = std::make_shared<int>(-1);
+    open([result](int code) { *result = code; });
+    (void)QTest::qWaitFor([&] { return *result >= 0; }, 15000);
+    return *result;
+}
+
+// A file of the given kind at `path` that a reader must pass over.
+void makeSpecialFile(const QString& path, const QString& kind, const QByteArray& content)
+{
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    const QByteArray name = QFile::encodeName(path);
+    if (kind == "fifo") {
+        QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+    } else if (kind == "socket") {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        QVERIFY(size_t(name.size()) < sizeof address.sun_path);
+        qstrcpy(address.sun_path, name.constData());
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        QCOMPARE(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        ::close(fd);
+    } else if (kind == "endless device") {
+        QVERIFY(QFile::link("/dev/zero", path));
+    } else if (kind == "folder") {
+        QVERIFY(QDir().mkpath(path));
+    } else {
+        // Valid content, padded with comment lines to the size the kind names.
+        const qsizetype size = kind == "over the limit" ? kMaxFileSize + 1 : kMaxFileSize;
+        QByteArray padded = content + '\n';
+        while (padded.size() < size)
+            padded += QByteArray(std::min<qsizetype>(size - padded.size(), 80) - 1, '#') + '\n';
+        writeFile(path, padded);
+    }
 }
 
 // Points the XDG variables into `root` for the life of the object.
@@ -64,11 +113,14 @@ private Q_SLOTS:
     void splitsByDesktopEntryQuoting();
     void findsTheDefaultBrowser_data();
     void findsTheDefaultBrowser();
+    void passesOverFilesThatAreNotSmallAndRegular_data();
+    void passesOverFilesThatAreNotSmallAndRegular();
     void environmentGivesTheSearchOrder();
     void readsTheExecLine();
     void reportsEachFailureWithItsCode_data();
     void reportsEachFailureWithItsCode();
     void startsTheBrowserWithTheAddress();
+    void aBrowserThatRunsOnCountsAsOpenedAndIsReaped();
 };
 
 void TestDesktopOpen::cutsAtThePlaceholder_data()
@@ -200,6 +252,107 @@ void TestDesktopOpen::findsTheDefaultBrowser_data()
         << Files{{"config/mimeapps.list", https + "a.desktop"},
                  {"data/applications/a.desktop", desktopEntry("Exec=mine")}, a}
         << QByteArray() << "data/applications/a.desktop";
+
+    // Desktop ids: a dash may stand for a subfolder of applications/.
+    const QByteArray vendor = https + "kfz-vendor-web.desktop";
+    const QByteArray entry = desktopEntry("Exec=web");
+    QTest::newRow("id in a vendor folder")
+        << Files{{"config/mimeapps.list", vendor},
+                 {"share1/applications/kfz-vendor/web.desktop", entry}}
+        << QByteArray() << "share1/applications/kfz-vendor/web.desktop";
+    QTest::newRow("id in nested folders")
+        << Files{{"config/mimeapps.list", vendor},
+                 {"share2/applications/kfz/vendor/web.desktop", entry}}
+        << QByteArray() << "share2/applications/kfz/vendor/web.desktop";
+    QTest::newRow("id in the shorter folder")
+        << Files{{"config/mimeapps.list", vendor},
+                 {"share1/applications/kfz/vendor-web.desktop", entry}}
+        << QByteArray() << "share1/applications/kfz/vendor-web.desktop";
+    QTest::newRow("the file of the whole id before a folder")
+        << Files{{"config/mimeapps.list", vendor},
+                 {"share1/applications/kfz-vendor/web.desktop", entry},
+                 {"share1/applications/kfz-vendor-web.desktop", entry}}
+        << QByteArray() << "share1/applications/kfz-vendor-web.desktop";
+    QTest::newRow("an earlier data folder wins over a flatter name")
+        << Files{{"config/mimeapps.list", vendor},
+                 {"share1/applications/kfz-vendor/web.desktop", entry},
+                 {"share2/applications/kfz-vendor-web.desktop", entry}}
+        << QByteArray() << "share1/applications/kfz-vendor/web.desktop";
+    QTest::newRow("a folder without the rest is passed over")
+        << Files{{"config/mimeapps.list", vendor},
+                 {"share1/applications/kfz/other.desktop", entry},
+                 {"share1/applications/kfz-vendor/web.desktop", entry}}
+        << QByteArray() << "share1/applications/kfz-vendor/web.desktop";
+    QTest::newRow("a leading or doubled dash is no empty folder")
+        << Files{{"config/mimeapps.list", https + "-web.desktop;kfz--web.desktop"},
+                 {"share1/applications/web.desktop", entry},
+                 {"share1/applications/kfz/-web.desktop", entry}}
+        << QByteArray() << "share1/applications/kfz/-web.desktop";
+    QTest::newRow("an id with .. is refused")
+        << Files{{"config/mimeapps.list", https + "../evil.desktop"},
+                 {"share1/evil.desktop", entry}}
+        << QByteArray() << QString();
+    QTest::newRow("an id whose dash would make .. a folder is refused")
+        << Files{{"config/mimeapps.list", https + "..-evil.desktop"},
+                 {"share1/evil.desktop", entry}, {"share1/applications/placeholder", ""}}
+        << QByteArray() << QString();
+    QTest::newRow("an id with a slash is refused")
+        << Files{{"config/mimeapps.list", https + "kfz/web.desktop;b.desktop"},
+                 {"share1/applications/kfz/web.desktop", entry}, b}
+        << QByteArray() << "share2/applications/b.desktop";
+}
+
+void TestDesktopOpen::passesOverFilesThatAreNotSmallAndRegular_data()
+{
+    // The user's list names a, the system's names b; a's entry is in the
+    // user's data folder and in share1. One of them is replaced by `kind`.
+    QTest::addColumn<QString>("special");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("entry");
+    const QString list = "config/mimeapps.list";
+    const QString mine = "data/applications/a.desktop";
+    for (const char* kind : {"fifo", "socket", "endless device", "folder", "over the limit"}) {
+        QTest::addRow("list: %s", kind) << list << kind << "share2/applications/b.desktop";
+        QTest::addRow("entry: %s", kind) << mine << kind << "share1/applications/a.desktop";
+    }
+    QTest::newRow("list: at the limit") << list << "at the limit" << mine;
+    QTest::newRow("entry: at the limit") << mine << "at the limit" << mine;
+}
+
+void TestDesktopOpen::passesOverFilesThatAreNotSmallAndRegular()
+{
+    QFETCH(QString, special);
+    QFETCH(QString, kind);
+    QFETCH(QString, entry);
+    QTemporaryDir root;
+    const QList<std::pair<QString, QByteArray>> files = {
+        {"config/mimeapps.list", "[Default Applications]\nx-scheme-handler/https=a.desktop\n"},
+        {"etc/mimeapps.list", "[Default Applications]\nx-scheme-handler/https=b.desktop\n"},
+        {"data/applications/a.desktop", desktopEntry("Exec=mine %u")},
+        {"share1/applications/a.desktop", desktopEntry("Exec=a %u")},
+        {"share2/applications/b.desktop", desktopEntry("Exec=b %u")}};
+    for (const auto& [path, content] : files) {
+        if (path == special)
+            makeSpecialFile(root.filePath(path), kind, content);
+        else
+            writeFile(root.filePath(path), content);
+    }
+    XdgEnvironment environment(root.path());
+    // Off the test's thread, so that a lookup that hangs fails here instead
+    // of hanging the test.
+    auto lookup = std::async(std::launch::async, [dirs = XdgDirs::fromEnvironment()] {
+        const auto found = defaultBrowserEntry(dirs);
+        return std::pair{found.value_or(QString()), found ? readExecLine(*found) : std::nullopt};
+    });
+    if (lookup.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        // A writer lets a reader stuck on the FIFO go.
+        const QByteArray fifo = QFile::encodeName(root.filePath(special));
+        ::close(::open(fifo.constData(), O_WRONLY | O_NONBLOCK));
+        QFAIL("the lookup waited on a file");
+    }
+    const auto [found, exec] = lookup.get();
+    QCOMPARE(found, root.filePath(entry));
+    QVERIFY(exec.has_value());
 }
 
 void TestDesktopOpen::findsTheDefaultBrowser()
@@ -283,6 +436,10 @@ void TestDesktopOpen::reportsEachFailureWithItsCode_data()
     QTest::newRow("a folder") << declared << desktopEntry("Exec=@ %u") << true << kAccessDenied;
     QTest::newRow("not a program") << declared << desktopEntry("Exec=@/notes %u") << true
                                    << kBadFormat;
+    QTest::newRow("the browser fails at once")
+        << declared << desktopEntry("Exec=@/failing %u") << true << kIncompleteAssociation;
+    QTest::newRow("the browser is killed at once")
+        << declared << desktopEntry("Exec=@/crashing %u") << true << kIncompleteAssociation;
 }
 
 void TestDesktopOpen::reportsEachFailureWithItsCode()
@@ -301,10 +458,15 @@ void TestDesktopOpen::reportsEachFailureWithItsCode()
         permissions |= QFile::ExeOwner;
     writeFile(root.filePath("browser"), "#!/bin/sh\ntouch \"$0.ran\"\n", permissions);
     writeFile(root.filePath("notes"), "plain words, no interpreter\n", permissions);
+    writeFile(root.filePath("failing"), "#!/bin/sh\nexit 1\n", permissions);
+    writeFile(root.filePath("crashing"), "#!/bin/sh\nkill -SEGV $$\n", permissions);
     XdgEnvironment environment(root.path());
     XdgDirs dirs = XdgDirs::fromEnvironment();
     dirs.path = {root.path()};
-    QCOMPARE(openWithDefaultBrowser(kTarget, dirs), code);
+    QCOMPARE(resultOf([&](const Done& done) {
+                 openWithDefaultBrowser(kTarget, dirs, kGraceMs, done);
+             }),
+             code);
     QVERIFY(!QFile::exists(root.filePath("browser.ran")));
 }
 
@@ -322,11 +484,37 @@ void TestDesktopOpen::startsTheBrowserWithTheAddress()
     XdgEnvironment environment(root.path());
     XdgDirs dirs = XdgDirs::fromEnvironment();
     dirs.path = {root.filePath("missing"), root.filePath("bin")};
-    QCOMPARE(openWithDefaultBrowser(kTarget + "?a b", dirs), kOpened);
+    QCOMPARE(resultOf([&](const Done& done) {
+                 openWithDefaultBrowser(kTarget + "?a b", dirs, kGraceMs, done);
+             }),
+             kOpened);
     QFile arguments(root.filePath("bin/stand-in.args"));
-    QVERIFY(QTest::qWaitFor([&] { return arguments.exists(); }, 5000));
     QVERIFY(arguments.open(QIODevice::ReadOnly));
     QCOMPARE(arguments.readAll(), QByteArray("--new-window\nhttps://www.vellumark.example/?a b\n"));
+}
+
+void TestDesktopOpen::aBrowserThatRunsOnCountsAsOpenedAndIsReaped()
+{
+    QTemporaryDir root;
+    writeFile(root.filePath("browser"), "#!/bin/sh\necho $$ > \"$0.pid\"\nexec sleep 60\n",
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QList<int> results;
+    startProgram({root.filePath("browser")}, {}, 300, kNoAssociation,
+                 [&](int code) { results << code; });
+    QVERIFY(QTest::qWaitFor([&] { return !results.isEmpty(); }, 10000));
+    QCOMPARE(results, QList<int>{kOpened});
+    QFile pidFile(root.filePath("browser.pid"));
+    QVERIFY(pidFile.open(QIODevice::ReadOnly));
+    const pid_t pid = pidFile.readAll().trimmed().toInt();
+    QVERIFY(pid > 0);
+    // Not stopped: it still runs.
+    QFile state(QStringLiteral("/proc/%1/stat").arg(pid));
+    QVERIFY(state.open(QIODevice::ReadOnly));
+    QVERIFY(!state.readAll().contains(") Z "));
+    // Once it ends it is reaped, and nothing more is reported.
+    QCOMPARE(::kill(pid, SIGTERM), 0);
+    QVERIFY(QTest::qWaitFor([&] { return ::kill(pid, 0) != 0 && errno == ESRCH; }, 10000));
+    QCOMPARE(results, QList<int>{kOpened});
 }
 
 QTEST_MAIN(TestDesktopOpen)

@@ -59,6 +59,8 @@ private Q_SLOTS:
     void failureTexts();
     void clicksOpenTheTargetAndSetTheVisitedLook_data();
     void clicksOpenTheTargetAndSetTheVisitedLook();
+    void theResultMayComeLater_data();
+    void theResultMayComeLater();
     void onlyAWholeLeftClickOpens_data();
     void onlyAWholeLeftClickOpens();
     void contrastRatio_data();
@@ -256,6 +258,49 @@ void TestWebLink::clicksOpenTheTargetAndSetTheVisitedLook()
     }
     QCOMPARE(services.openedAddresses.size(), results.size());
     QCOMPARE(services.messageBoxes.size(), messageBoxes);
+}
+
+void TestWebLink::theResultMayComeLater_data()
+{
+    QTest::addColumn<int>("result");
+    QTest::addColumn<bool>("closeFirst"); // the launcher is gone before the result
+    QTest::addColumn<bool>("visited");
+    QTest::addColumn<int>("messageBoxes");
+    QTest::newRow("success") << 33 << false << true << 0;
+    QTest::newRow("failure") << 31 << false << false << 1;
+    QTest::newRow("success after the launcher closed") << 33 << true << false << 0;
+    QTest::newRow("failure after the launcher closed") << 31 << true << false << 0;
+}
+
+void TestWebLink::theResultMayComeLater()
+{
+    QFETCH(int, result);
+    QFETCH(bool, closeFirst);
+    QFETCH(bool, visited);
+    QFETCH(int, messageBoxes);
+    FakeSystemServices services;
+    services.openAnswersLater = true;
+    auto launcher = std::make_unique<CLauncherDlg>();
+    QVERIFY(launcher->Create());
+    QLabel* label = launcherLink(*launcher);
+    const CWebLinkStatic& link = launcher->webLink();
+    QTest::mouseClick(label, Qt::LeftButton);
+    QCOMPARE(label->cursor().shape(), Qt::BusyCursor);
+    // A second click while the first waits starts nothing.
+    QTest::mouseClick(label, Qt::LeftButton);
+    QCOMPARE(services.openedAddresses, QStringList{kAddress});
+    QVERIFY(!link.visited());
+    QVERIFY(services.messageBoxes.isEmpty());
+    if (closeFirst)
+        launcher.reset();
+    services.answerOpen(result);
+    QCOMPARE(services.messageBoxes.size(), messageBoxes);
+    if (closeFirst)
+        return;
+    QCOMPARE(link.visited(), visited);
+    QCOMPARE(label->cursor().shape(), Qt::BitmapCursor);
+    QTest::mouseClick(label, Qt::LeftButton);
+    QCOMPARE(services.openedAddresses.size(), 2);
 }
 
 void TestWebLink::onlyAWholeLeftClickOpens_data()
