@@ -55,7 +55,9 @@ XSession::XSession() : m_display(XOpenDisplay(nullptr))
 {
     if (!m_display)
         throw std::runtime_error("cannot open the X display (is DISPLAY set?)");
-    XSelectInput(m_display, DefaultRootWindow(m_display), SubstructureNotifyMask);
+    // Windows appearing; and the answers to pings, which Qt sends to the root
+    // window for its structure events.
+    XSelectInput(m_display, DefaultRootWindow(m_display), SubstructureNotifyMask | StructureNotifyMask);
     XSync(m_display, False);
 }
 
@@ -265,14 +267,30 @@ long residentKiB(pid_t pid)
     return -1;
 }
 
-nanoseconds cpuTime(pid_t pid)
+namespace {
+// Time on a CPU of each live thread of the process, by thread id.
+QHash<QString, nanoseconds> threadCpuTimes(pid_t pid)
 {
-    nanoseconds total{0};
+    QHash<QString, nanoseconds> times;
     const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
     for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         QFile stat(tasks.filePath(task + QStringLiteral("/schedstat")));
         if (stat.open(QIODevice::ReadOnly))
-            total += nanoseconds(stat.readAll().split(' ').value(0).toLongLong());
+            times.insert(task, nanoseconds(stat.readAll().split(' ').value(0).toLongLong()));
     }
-    return total;
+    return times;
+}
+} // namespace
+
+nanoseconds cpuTimeDuring(pid_t pid, Clock::duration span)
+{
+    const auto before = threadCpuTimes(pid);
+    std::this_thread::sleep_for(span);
+    nanoseconds used{0};
+    // A thread that ended meanwhile takes its share along (Qt's pool lets
+    // idle threads go after 30 s): only the threads still there count.
+    const auto after = threadCpuTimes(pid);
+    for (auto it = after.cbegin(); it != after.cend(); ++it)
+        used += it.value() - before.value(it.key(), nanoseconds(0));
+    return used;
 }

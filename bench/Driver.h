@@ -76,7 +76,8 @@ pid_t startProgram(const QString& path, const QStringList& environment = {});
 bool reap(pid_t pid, int timeoutMs);
 
 long residentKiB(pid_t pid);
-// Time the process's threads have spent on a CPU so far, to the nanosecond
-// (the kernel's scheduler counters; /proc/<pid>/stat counts in 10 ms ticks,
-// too coarse for a program that should be near zero when idle).
-std::chrono::nanoseconds cpuTime(pid_t pid);
+// Time the process's threads spent on a CPU while `span` passed, to the
+// nanosecond (the kernel's scheduler counters per thread; /proc/<pid>/stat
+// counts in 10 ms ticks, too coarse for a program that should be near zero
+// when idle).
+std::chrono::nanoseconds cpuTimeDuring(pid_t pid, Clock::duration span);

@@ -38,7 +38,10 @@ QByteArray readFile(const QString& path)
 QPixmap readPng(const QString& path)
 {
     registerCompiledResources();
-    QImageReader reader(path, "png");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QImageReader reader(&file, "png");
     reader.setAutoDetectImageFormat(false);
     return QPixmap::fromImage(reader.read());
 }

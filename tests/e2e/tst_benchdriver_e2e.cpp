@@ -62,7 +62,6 @@ void TestBenchDriverEndToEnd::opensEachTutorialFromItsButton()
     QVERIFY(window != launcher);
     // The stall probe: the tutorial's window answers a ping.
     QVERIFY(x.ping(window, 5000));
-    QVERIFY(cpuTime(pid).count() > 0);
 
     XInput::requestClose(window);
     QVERIFY(x.waitForGone(window, 10000));
