@@ -6,13 +6,13 @@
 #include "tutorials/double_click/CDoubleClickTutorialDlg.h"
 #include "tutorials/drag_drop/CDragDropTutorialDlg.h"
 
+#include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QTemporaryDir>
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
 
 #include <cerrno>
 #include <csignal>
@@ -22,6 +22,7 @@
 #include <string>
 #include <sys/wait.h>
 #include <thread>
+#include <vector>
 #include <unistd.h>
 
 extern char** environ;
@@ -54,10 +55,9 @@ XSession::XSession() : m_display(XOpenDisplay(nullptr))
 {
     if (!m_display)
         throw std::runtime_error("cannot open the X display (is DISPLAY set?)");
-    int event, error, major, minor;
-    if (!XTestQueryExtension(m_display, &event, &error, &major, &minor))
-        throw std::runtime_error("the X server has no XTest extension");
-    XSelectInput(m_display, DefaultRootWindow(m_display), SubstructureNotifyMask);
+    // Windows appearing; and the answers to pings, which Qt sends to the root
+    // window for its structure events.
+    XSelectInput(m_display, DefaultRootWindow(m_display), SubstructureNotifyMask | StructureNotifyMask);
     XSync(m_display, False);
 }
 
@@ -162,44 +162,53 @@ QSize XSession::size(unsigned long window)
     return {attributes.width, attributes.height};
 }
 
-void XSession::click(QPoint at)
+std::optional<Clock::duration> XSession::ping(unsigned long window, int timeoutMs)
 {
-    XTestFakeMotionEvent(m_display, -1, at.x(), at.y(), CurrentTime);
-    XTestFakeButtonEvent(m_display, Button1, True, CurrentTime);
-    XTestFakeButtonEvent(m_display, Button1, False, CurrentTime);
-    XFlush(m_display);
-}
-
-void XSession::requestClose(unsigned long window)
-{
+    static long serial = 0;
+    const long sent = ++serial;
+    const Atom protocols = XInternAtom(m_display, "WM_PROTOCOLS", False);
+    const Atom pingAtom = XInternAtom(m_display, "_NET_WM_PING", False);
     XEvent event{};
     event.xclient.type = ClientMessage;
     event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(m_display, "WM_PROTOCOLS", False);
+    event.xclient.message_type = protocols;
     event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(m_display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
+    event.xclient.data.l[0] = static_cast<long>(pingAtom);
+    event.xclient.data.l[1] = sent; // a time stamp to the protocol, a serial here
+    event.xclient.data.l[2] = static_cast<long>(window);
+    const auto start = Clock::now();
     XSendEvent(m_display, window, False, NoEventMask, &event);
     XFlush(m_display);
+    // The answer is the same message sent back to the root window.
+    const auto deadline = start + milliseconds(timeoutMs);
+    while (nextEvent(deadline, &event)) {
+        if (event.type == ClientMessage && event.xclient.message_type == protocols &&
+            static_cast<Atom>(event.xclient.data.l[0]) == pingAtom &&
+            event.xclient.data.l[1] == sent)
+            return Clock::now() - start;
+    }
+    return std::nullopt;
 }
 
-QPoint launcherButtonCentre(int buttonId)
+QPoint controlCentre(int layoutId, int controlId)
 {
-    static QHash<int, QPoint> centres;
-    if (centres.isEmpty()) {
-        CLauncherDlg launcher;
-        if (!launcher.Create())
-            throw std::runtime_error("cannot build the launcher's layout");
-        for (const Tutorial& tutorial : tutorials()) {
-            QWidget* button = launcher.GetDlgItem(tutorial.buttonId);
-            if (!button)
-                throw std::runtime_error("the launcher has no button for a tutorial");
-            centres.insert(tutorial.buttonId, button->geometry().center());
-        }
-        launcher.hide();
+    static QHash<QPair<int, int>, QPoint> centres;
+    const QPair<int, int> key(layoutId, controlId);
+    if (!centres.contains(key)) {
+        CDialog window(layoutId);
+        if (!window.Create())
+            throw std::runtime_error("cannot build layout " + std::to_string(layoutId));
+        QWidget* control = window.GetDlgItem(controlId);
+        if (!control)
+            throw std::runtime_error("layout " + std::to_string(layoutId) + " has no control " +
+                                     std::to_string(controlId));
+        centres.insert(key, control->geometry().center());
+        window.hide();
     }
-    return centres.value(buttonId);
+    return centres.value(key);
 }
+
+QPoint launcherButtonCentre(int buttonId) { return controlCentre(CLauncherDlg::kLayoutId, buttonId); }
 
 void provideRuntimeDir()
 {
@@ -210,12 +219,21 @@ void provideRuntimeDir()
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir.path()));
 }
 
-pid_t startProgram(const QString& path)
+pid_t startProgram(const QString& path, const QStringList& environment)
 {
     const QByteArray file = QFile::encodeName(path);
     char* argv[] = {const_cast<char*>(file.constData()), nullptr};
+    QList<QByteArray> added;
+    std::vector<char*> envp;
+    for (const QString& entry : environment)
+        added.append(entry.toLocal8Bit());
+    for (QByteArray& entry : added)
+        envp.push_back(entry.data());
+    for (char** entry = environ; *entry; ++entry)
+        envp.push_back(*entry);
+    envp.push_back(nullptr);
     pid_t pid = 0;
-    if (posix_spawn(&pid, file.constData(), nullptr, nullptr, argv, environ) != 0)
+    if (posix_spawn(&pid, file.constData(), nullptr, nullptr, argv, envp.data()) != 0)
         throw std::runtime_error("cannot start " + file.toStdString());
     return pid;
 }
@@ -249,14 +267,30 @@ long residentKiB(pid_t pid)
     return -1;
 }
 
-milliseconds cpuTime(pid_t pid)
+namespace {
+// Time on a CPU of each live thread of the process, by thread id.
+QHash<QString, nanoseconds> threadCpuTimes(pid_t pid)
 {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return milliseconds(-1);
-    const QByteArray line = stat.readAll();
-    // The command name may hold spaces; the fields after it are fixed.
-    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-    const long ticks = fields.value(11).toLong() + fields.value(12).toLong();
-    return milliseconds(ticks * 1000 / sysconf(_SC_CLK_TCK));
+    QHash<QString, nanoseconds> times;
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile stat(tasks.filePath(task + QStringLiteral("/schedstat")));
+        if (stat.open(QIODevice::ReadOnly))
+            times.insert(task, nanoseconds(stat.readAll().split(' ').value(0).toLongLong()));
+    }
+    return times;
+}
+} // namespace
+
+nanoseconds cpuTimeDuring(pid_t pid, Clock::duration span)
+{
+    const auto before = threadCpuTimes(pid);
+    std::this_thread::sleep_for(span);
+    nanoseconds used{0};
+    // A thread that ended meanwhile takes its share along (Qt's pool lets
+    // idle threads go after 30 s): only the threads still there count.
+    const auto after = threadCpuTimes(pid);
+    for (auto it = after.cbegin(); it != after.cend(); ++it)
+        used += it.value() - before.value(it.key(), nanoseconds(0));
+    return used;
 }

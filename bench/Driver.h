@@ -1,8 +1,8 @@
 #pragma once
 
 // Drives the real `kestrin` program from outside, as a user would: starts it,
-// sees its windows appear through the X server, clicks the launcher's buttons
-// with XTest and closes windows as the caption's close box does.
+// sees its windows appear through the X server and times its answers; the
+// clicks and close requests themselves come from tools/xinput.
 
 #include <QPoint>
 #include <QSize>
@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <chrono>
+#include <optional>
 #include <sys/types.h>
 
 using Clock = std::chrono::steady_clock;
@@ -42,9 +43,10 @@ public:
 
     QPoint origin(unsigned long window);
     QSize size(unsigned long window);
-    void click(QPoint at);  // in root window coordinates
-    // The caption's close box: WM_DELETE_WINDOW, what a window manager sends.
-    void requestClose(unsigned long window);
+    // Asks the window's program whether it is alive (_NET_WM_PING, which Qt
+    // answers on its user-interface thread); the time the answer took, or
+    // nothing when none came within timeoutMs.
+    std::optional<Clock::duration> ping(unsigned long window, int timeoutMs);
 
     _XDisplay* display() const { return m_display; }
 
@@ -57,20 +59,25 @@ private:
     _XDisplay* m_display;
 };
 
-// Where the launcher's buttons sit inside its window. The launcher is built
-// in this process from the same layout and fonts as the program's, so the
-// geometry is the program's own whatever the layout says.
+// Where a control sits inside its window. The window is built in this
+// process from the same layout and fonts as the program's, so the geometry
+// is the program's own whatever the layout says.
+QPoint controlCentre(int layoutId, int controlId);
 QPoint launcherButtonCentre(int buttonId);
 
 // Qt warns on every start when the session has no runtime folder (as under
 // a bare Xvfb); gives this process and the programs it starts a private one.
 void provideRuntimeDir();
 
-pid_t startProgram(const QString& path);
+// `environment` adds NAME=value entries to this process's environment.
+pid_t startProgram(const QString& path, const QStringList& environment = {});
 // Waits up to timeoutMs for the process to end, then kills it. True if it
 // ended by itself with status 0.
 bool reap(pid_t pid, int timeoutMs);
 
 long residentKiB(pid_t pid);
-// User plus system CPU time of the process so far.
-std::chrono::milliseconds cpuTime(pid_t pid);
+// Time the process's threads spent on a CPU while `span` passed, to the
+// nanosecond (the kernel's scheduler counters per thread; /proc/<pid>/stat
+// counts in 10 ms ticks, too coarse for a program that should be near zero
+// when idle).
+std::chrono::nanoseconds cpuTimeDuring(pid_t pid, Clock::duration span);

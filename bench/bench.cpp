@@ -3,11 +3,15 @@
 // machine, so nothing here passes or fails on a threshold.
 //
 // Usage: kestrin-bench [--quick] <kestrin> <minimal-dialog>
-// By default: 15 start-ups of each program, 200 open-and-close cycles and 30 s
-// idle per tutorial (about three minutes). --quick: 10 start-ups, 20 cycles
-// and 5 s idle, for a first look in well under a minute.
+// By default: 15 start-ups of each program with accessibility off and on
+// (interleaved, so that a busy machine slows all alike), 200 open-and-close
+// cycles per tutorial, 30 s idle with the pointer over the window and 30 s
+// with it outside, and 10 s with a clipboard owner that never answers (about
+// six minutes). --quick: 10 start-ups, 20 cycles, 5 s and 3 s, for a first look.
 
 #include "bench/Driver.h"
+#include "tools/xinput/XInput.h"
+#include "tutorials/copy_paste/CCopyPasteTutorialDlg.h"
 
 #include <QApplication>
 #include <QList>
@@ -42,10 +46,11 @@ double percentile(QList<double> values, double p)
 
 // One start of a program, from the spawn to its window mapped; then closed
 // through its caption's close box.
-double startUp(XSession& x, const QString& program, const QString& title)
+double startUp(XSession& x, const QString& program, const QString& title,
+               const QStringList& environment = {})
 {
     const auto started = Clock::now();
-    const pid_t pid = startProgram(program);
+    const pid_t pid = startProgram(program, environment);
     Clock::time_point mapped;
     const unsigned long window = x.waitForMapped(pid, title, kMapTimeoutMs, &mapped);
     if (!window) {
@@ -53,10 +58,26 @@ double startUp(XSession& x, const QString& program, const QString& title)
         throw std::runtime_error("no window \"" + title.toStdString() + "\" from " +
                                  program.toStdString());
     }
-    x.requestClose(window);
+    XInput::requestClose(window);
     if (!reap(pid, 5000))
         throw std::runtime_error(program.toStdString() + " did not end when closed");
     return ms(mapped - started);
+}
+
+// Resident memory a second after the window appeared.
+long settledRss(XSession& x, const QString& program, const QString& title)
+{
+    const pid_t pid = startProgram(program);
+    const unsigned long window = x.waitForMapped(pid, title, kMapTimeoutMs);
+    if (!window) {
+        reap(pid, 0);
+        throw std::runtime_error("no window from " + program.toStdString());
+    }
+    std::this_thread::sleep_for(seconds(1));
+    const long rss = residentKiB(pid);
+    XInput::requestClose(window);
+    reap(pid, 5000);
+    return rss;
 }
 
 struct Launcher {
@@ -69,9 +90,10 @@ struct Launcher {
 unsigned long openTutorial(XSession& x, const Launcher& launcher, const Tutorial& tutorial,
                            double* openMs)
 {
-    const QPoint at = x.origin(launcher.window) + launcherButtonCentre(tutorial.buttonId);
+    XInput::moveTo(x.origin(launcher.window) + launcherButtonCentre(tutorial.buttonId));
     const auto clicked = Clock::now();
-    x.click(at);
+    XInput::press();
+    XInput::release();
     Clock::time_point mapped;
     const unsigned long window = x.waitForMapped(launcher.pid, tutorial.title, kMapTimeoutMs, &mapped);
     if (!window)
@@ -84,17 +106,25 @@ unsigned long openTutorial(XSession& x, const Launcher& launcher, const Tutorial
 
 void closeTutorial(XSession& x, unsigned long window)
 {
-    x.requestClose(window);
+    XInput::requestClose(window);
     if (!x.waitForGone(window, kMapTimeoutMs))
         throw std::runtime_error("a tutorial window did not close");
 }
 
 struct TutorialFigures {
     double openMedian, openP90;
-    double cpuPercent;
+    double idleOverPercent, idleOutsidePercent;
     long rssOpenKiB;
     long growthKiB;
 };
+
+// The share of one core the program used while the pointer rested at `at`.
+double idleCpuPercent(pid_t pid, QPoint at, seconds idle)
+{
+    XInput::moveTo(at);
+    std::this_thread::sleep_for(milliseconds(500)); // the move's own work done
+    return 100.0 * double(cpuTimeDuring(pid, idle).count()) / double(nanoseconds(idle).count());
+}
 
 TutorialFigures measureTutorial(XSession& x, const Launcher& launcher, const Tutorial& tutorial,
                                 int cycles, seconds idle)
@@ -114,49 +144,99 @@ TutorialFigures measureTutorial(XSession& x, const Launcher& launcher, const Tut
     f.openP90 = percentile(opens, 0.9);
 
     const unsigned long window = openTutorial(x, launcher, tutorial, nullptr);
-    const auto cpuBefore = cpuTime(launcher.pid);
-    std::this_thread::sleep_for(idle);
-    const auto cpuUsed = cpuTime(launcher.pid) - cpuBefore;
-    f.cpuPercent = 100.0 * double(cpuUsed.count()) / double(milliseconds(idle).count());
+    const QRect frame(x.origin(window), x.size(window));
+    f.idleOverPercent = idleCpuPercent(launcher.pid, frame.center(), idle);
+    f.idleOutsidePercent = idleCpuPercent(launcher.pid, QPoint(2, 2), idle);
     f.rssOpenKiB = residentKiB(launcher.pid);
     closeTutorial(x, window);
     return f;
+}
+
+// The longest time the window took to answer a ping while the Copy and Paste
+// tutorial, its sentence selected, polls a clipboard whose owner never
+// answers.
+double longestStallMs(XSession& x, const Launcher& launcher, seconds span)
+{
+    const Tutorial& tutorial = tutorials().first();
+    const unsigned long window = openTutorial(x, launcher, tutorial, nullptr);
+    // Taken after the tutorial emptied the clipboard at its set-up.
+    XInput::SilentClipboardOwner owner;
+    // With no window manager the keyboard focus is the benchmark's to give.
+    XInput::giveFocus(window);
+    XInput::click(x.origin(window) + controlCentre(CCopyPasteTutorialDlg::kLayoutId,
+                                                   CCopyPasteTutorialDlg::kPracticeBoxId));
+    XInput::keys(QStringLiteral("ctrl+a"));
+    Clock::duration longest{};
+    const auto end = Clock::now() + span;
+    while (Clock::now() < end) {
+        const auto answer = x.ping(window, 10000);
+        if (!answer)
+            throw std::runtime_error("the tutorial stopped answering");
+        longest = std::max(longest, *answer);
+        std::this_thread::sleep_for(milliseconds(5));
+    }
+    closeTutorial(x, window);
+    return ms(longest);
 }
 
 struct Settings {
     int runs = 15;
     int cycles = 200;
     seconds idle{30};
+    seconds stall{10};
 };
 
-void printTable(const Settings& settings, const QList<double>& minimalMs,
-                const QList<double>& kestrinMs, long launcherRss,
-                const QList<TutorialFigures>& figures)
+struct StartUps {
+    QList<double> minimal, kestrin;
+};
+
+void printStartUps(const char* heading, const StartUps& s)
 {
     const auto row = [](const char* name, const QList<double>& v) {
         std::printf("  %-22s %8.1f ms %8.1f ms %8.1f ms\n", name, median(v),
                     *std::min_element(v.begin(), v.end()), *std::max_element(v.begin(), v.end()));
     };
-    std::printf("\nStart-up, from start to window mapped (%d runs each)\n", settings.runs);
+    std::printf("%s\n", heading);
     std::printf("  %-22s %11s %11s %11s\n", "", "median", "min", "max");
-    row("Minimal Qt 6 dialog", minimalMs);
-    row("Kestrin launcher", kestrinMs);
-    std::printf("  %-22s %8.2f\n\n", "Ratio (medians)", median(kestrinMs) / median(minimalMs));
+    row("Minimal Qt 6 dialog", s.minimal);
+    row("Kestrin launcher", s.kestrin);
+    std::printf("  %-22s %8.2f\n\n", "Ratio (medians)", median(s.kestrin) / median(s.minimal));
+}
 
-    std::printf("Resident memory of the launcher alone: %ld KiB\n\n", launcherRss);
+void printTable(const Settings& settings, const StartUps& plain, const StartUps& accessible,
+                long launcherRss, long minimalRss, const QList<TutorialFigures>& figures,
+                double stallMs)
+{
+    std::printf("\nStart-up, from start to window mapped (%d runs of each, interleaved)\n\n",
+                settings.runs);
+    printStartUps("Accessibility off", plain);
+    const bool bus = !qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS");
+    printStartUps(bus ? "Accessibility on (QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1, AT-SPI bus of the "
+                        "session bus)"
+                      : "Accessibility on (QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1, but no session bus "
+                        "and so no AT-SPI bus)",
+                  accessible);
 
-    std::printf("%-16s %12s %12s %12s %12s %14s\n", "Tutorial", "open median", "open p90",
-                "idle CPU", "RSS open", "RSS growth");
-    std::printf("%-16s %12s %12s %12s %12s %14s\n", "", "(click to", "",
-                qPrintable(QStringLiteral("(%1 s)").arg(settings.idle.count())), "",
+    std::printf("Resident memory a second after start-up: launcher %ld KiB, minimal dialog %ld KiB "
+                "(ratio %.2f)\n\n",
+                launcherRss, minimalRss, double(launcherRss) / double(minimalRss));
+
+    std::printf("%-16s %11s %11s %12s %12s %11s %13s\n", "Tutorial", "open median", "open p90",
+                "idle CPU", "idle CPU", "RSS open", "RSS growth");
+    std::printf("%-16s %11s %11s %12s %12s %11s %13s\n", "", "(click to", "",
+                qPrintable(QStringLiteral("over (%1 s)").arg(settings.idle.count())),
+                qPrintable(QStringLiteral("outside (%1 s)").arg(settings.idle.count())), "",
                 qPrintable(QStringLiteral("(%1 cycles)").arg(settings.cycles)));
-    std::printf("%-16s %12s\n", "", "mapped)");
+    std::printf("%-16s %11s\n", "", "mapped)");
     for (qsizetype i = 0; i < figures.size(); ++i) {
         const TutorialFigures& f = figures[i];
-        std::printf("%-16s %9.1f ms %9.1f ms %10.2f %% %8ld KiB %+10ld KiB\n",
-                    qPrintable(tutorials()[i].name), f.openMedian, f.openP90, f.cpuPercent,
-                    f.rssOpenKiB, f.growthKiB);
+        std::printf("%-16s %8.1f ms %8.1f ms %10.2f %% %10.2f %% %7ld KiB %+9ld KiB\n",
+                    qPrintable(tutorials()[i].name), f.openMedian, f.openP90, f.idleOverPercent,
+                    f.idleOutsidePercent, f.rssOpenKiB, f.growthKiB);
     }
+    std::printf("\nLongest stall with a clipboard owner that never answers (Copy and Paste, "
+                "sentence selected, %lld s): %.1f ms\n",
+                static_cast<long long>(settings.stall.count()), stallMs);
 }
 
 } // namespace
@@ -168,7 +248,7 @@ int main(int argc, char** argv)
     QStringList args = QApplication::arguments().mid(1);
     Settings settings;
     if (args.removeAll(QStringLiteral("--quick")) > 0)
-        settings = {10, 20, seconds(5)};
+        settings = {10, 20, seconds(5), seconds(3)};
     if (args.size() != 2) {
         std::fprintf(stderr, "usage: kestrin-bench [--quick] <kestrin> <minimal-dialog>\n");
         return 2;
@@ -178,17 +258,25 @@ int main(int argc, char** argv)
 
     try {
         XSession x;
-        launcherButtonCentre(tutorials().first().buttonId);  // lays out before timing
+        // Lays out before timing.
+        launcherButtonCentre(tutorials().first().buttonId);
+        controlCentre(CCopyPasteTutorialDlg::kLayoutId, CCopyPasteTutorialDlg::kPracticeBoxId);
         app.processEvents();
 
-        std::fprintf(stderr, "Start-up: %d runs of each program...\n", settings.runs);
-        startUp(x, minimal, QStringLiteral("Minimal Dialog"));  // warm the caches
+        const QString minimalTitle = QStringLiteral("Minimal Dialog");
+        const QStringList accessibilityOn{QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1")};
+        std::fprintf(stderr, "Start-up: %d runs of each program, accessibility off and on...\n",
+                     settings.runs);
+        startUp(x, minimal, minimalTitle); // warm the caches
         startUp(x, kestrin, launcherTitle());
-        QList<double> minimalMs, kestrinMs;
+        StartUps plain, accessible;
         for (int i = 0; i < settings.runs; ++i) {
-            minimalMs.append(startUp(x, minimal, QStringLiteral("Minimal Dialog")));
-            kestrinMs.append(startUp(x, kestrin, launcherTitle()));
+            plain.minimal.append(startUp(x, minimal, minimalTitle));
+            plain.kestrin.append(startUp(x, kestrin, launcherTitle()));
+            accessible.minimal.append(startUp(x, minimal, minimalTitle, accessibilityOn));
+            accessible.kestrin.append(startUp(x, kestrin, launcherTitle(), accessibilityOn));
         }
+        const long minimalRss = settledRss(x, minimal, minimalTitle);
 
         Launcher launcher{startProgram(kestrin), 0};
         launcher.window = x.waitForMapped(launcher.pid, launcherTitle(), kMapTimeoutMs);
@@ -199,15 +287,20 @@ int main(int argc, char** argv)
 
         QList<TutorialFigures> figures;
         for (const Tutorial& tutorial : tutorials()) {
-            std::fprintf(stderr, "%s: %d open-and-close cycles, then %lld s open and idle...\n",
+            std::fprintf(stderr,
+                         "%s: %d open-and-close cycles, then %lld s idle with the pointer over "
+                         "the window and %lld s with it outside...\n",
                          qPrintable(tutorial.name), settings.cycles + kWarmUpCycles,
+                         static_cast<long long>(settings.idle.count()),
                          static_cast<long long>(settings.idle.count()));
             figures.append(measureTutorial(x, launcher, tutorial, settings.cycles, settings.idle));
         }
-        x.requestClose(launcher.window);
+        std::fprintf(stderr, "Copy and Paste with a clipboard owner that never answers...\n");
+        const double stallMs = longestStallMs(x, launcher, settings.stall);
+        XInput::requestClose(launcher.window);
         const bool clean = reap(launcher.pid, 5000);
 
-        printTable(settings, minimalMs, kestrinMs, launcherRss, figures);
+        printTable(settings, plain, accessible, launcherRss, minimalRss, figures, stallMs);
         if (!clean) {
             std::printf("\nThe launcher did not end cleanly when closed.\n");
             return 1;

@@ -4,6 +4,7 @@
 // Usage: kestrin-screenshots <kestrin> <output folder>
 
 #include "bench/Driver.h"
+#include "tools/xinput/XInput.h"
 
 #include <QApplication>
 #include <QDir>
@@ -76,16 +77,16 @@ int main(int argc, char** argv)
         save(grab(x, launcher), out.filePath(QStringLiteral("launcher.png")));
 
         for (const Tutorial& tutorial : tutorials()) {
-            x.click(x.origin(launcher) + launcherButtonCentre(tutorial.buttonId));
+            XInput::click(x.origin(launcher) + launcherButtonCentre(tutorial.buttonId));
             const unsigned long window = x.waitForMapped(pid, tutorial.title, 10000);
             if (!window)
                 throw std::runtime_error("\"" + tutorial.title.toStdString() + "\" did not open");
             std::this_thread::sleep_for(kSettle);
             save(grab(x, window), out.filePath(fileName(tutorial)));
-            x.requestClose(window);
+            XInput::requestClose(window);
             x.waitForGone(window, 10000);
         }
-        x.requestClose(launcher);
+        XInput::requestClose(launcher);
         reap(pid, 5000);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "kestrin-screenshots: %s\n", e.what());

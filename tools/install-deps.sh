@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libasound2-dev
   libx11-dev libxtst-dev libxfixes-dev
   xvfb xauth xdotool x11-utils imagemagick
   weston qt6-wayland

@@ -138,11 +138,13 @@ void CSystemMenu::AppendItem(unsigned id, const QString& text)
 
 CDialog::CDialog(int layoutId, QWidget* owner) : m_layoutId(layoutId), m_owner(owner) {}
 
-CDialog::~CDialog()
+CDialog::~CDialog() { KillAllTimers(); }
+
+void CDialog::KillAllTimers()
 {
-    const auto timers = m_timers;
-    for (int handle : timers)
+    for (int handle : std::as_const(m_timers))
         systemServices().StopTimer(handle);
+    m_timers.clear();
 }
 
 bool CDialog::build()
@@ -431,6 +433,8 @@ bool CDialog::UpdateData(bool saveAndValidate)
 
 void CDialog::EndDialog(int result)
 {
+    // A window's timers end with it, whichever command ended it.
+    KillAllTimers();
     m_endedWith = result;
     if (m_inModalRun || isVisible())
         QDialog::done(result);

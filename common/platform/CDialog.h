@@ -103,6 +103,7 @@ private:
     // From the keyboard the menu opens at the window's top-left corner.
     void popupSystemMenuFromKeyboard() { PopupSystemMenu(mapToGlobal(QPoint(0, 0)), true); }
     QWidget* createControl(const ControlTemplate& control);
+    void KillAllTimers();
 
     int m_layoutId;
     QWidget* m_owner;

@@ -20,7 +20,7 @@ constexpr int kLabelMargin = 2;
 const QColor kDropHiliteColor(0, 0, 128);
 
 // The width of a label's coloured area.
-int labelWidth(const QFontMetrics& metrics, const QString& text)
+int measureLabel(const QFontMetrics& metrics, const QString& text)
 {
     return metrics.horizontalAdvance(text) + 2 * kLabelMargin;
 }
@@ -64,7 +64,7 @@ public:
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         const QFontMetrics metrics(option.font);
-        const int width = kImageSize + kImageGap + labelWidth(metrics, index.data().toString());
+        const int width = kImageSize + kImageGap + measureLabel(metrics, index.data().toString());
         return QSize(width, qMax(kImageSize + 2, metrics.height() + 2));
     }
 
@@ -301,8 +301,23 @@ TreeRowGeometry CTreeCtrl::rowGeometry(const QModelIndex& index) const
     row.hasButton = model()->hasChildren(index);
     const bool hasImage = !imageOf(itemFromIndex(index)).isNull();
     row.labelLeft = row.itemLeft + (hasImage ? kImageSize + kImageGap : 0);
-    row.labelRight = row.labelLeft + labelWidth(QFontMetrics(font()), index.data().toString());
+    row.labelRight = row.labelLeft + labelWidth(index.data().toString());
     return row;
+}
+
+int CTreeCtrl::labelWidth(const QString& text) const
+{
+    auto found = m_labelWidths.constFind(text);
+    if (found == m_labelWidths.cend())
+        found = m_labelWidths.insert(text, measureLabel(QFontMetrics(font()), text));
+    return *found;
+}
+
+void CTreeCtrl::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        m_labelWidths.clear();
+    QTreeWidget::changeEvent(event);
 }
 
 HTREEITEM CTreeCtrl::HitTest(const QPoint& clientPoint, unsigned* flags) const
@@ -355,7 +370,7 @@ std::unique_ptr<CImageList> CTreeCtrl::CreateDragImage(HTREEITEM handle) const
     const QString text = item->text(0);
     const QPixmap image = m_images.value(item->data(0, kImageRole).toInt());
     const int labelLeft = image.isNull() ? 0 : kImageSize + kImageGap;
-    const QSize size(labelLeft + labelWidth(metrics, text), qMax(kImageSize, metrics.height() + 2));
+    const QSize size(labelLeft + labelWidth(text), qMax(kImageSize, metrics.height() + 2));
     const qreal ratio = devicePixelRatioF();
     QPixmap picture(size * ratio);
     picture.setDevicePixelRatio(ratio);

@@ -107,6 +107,7 @@ protected:
     void drawRow(QPainter* painter, const QStyleOptionViewItem& option,
                  const QModelIndex& index) const override;
     void drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const override;
+    void changeEvent(QEvent* event) override;
 
 private:
     friend class CTreeItemDelegate;
@@ -116,8 +117,12 @@ private:
     void forget(QTreeWidgetItem* item);
     TreeRowGeometry rowGeometry(const QModelIndex& index) const;
     QPixmap imageOf(const QTreeWidgetItem* item) const;
+    // The label's coloured width in the tree's font, measured once per text:
+    // the hover poll hit-tests ten times a second.
+    int labelWidth(const QString& text) const;
 
     QList<QPixmap> m_images;
+    mutable QHash<QString, int> m_labelWidths;
     QHash<HTREEITEM, QTreeWidgetItem*> m_items;
     HTREEITEM m_lastHandle = 0;
     HTREEITEM m_dropHilite = 0;

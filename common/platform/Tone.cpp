@@ -1,86 +1,156 @@
 #include "common/platform/Tone.h"
 
-#include <QAudioSink>
-#include <QBuffer>
-#include <QCoreApplication>
-#include <QMediaDevices>
-#include <QPointer>
+#include <alsa/asoundlib.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
 #include <cstdint>
+#include <mutex>
 #include <numbers>
+#include <optional>
+#include <thread>
+#include <vector>
 
 namespace {
 
+constexpr unsigned kRate = 48000;
+constexpr unsigned kLatencyUs = 50000;
+constexpr unsigned kChunkFrames = kRate / 100; // a new tone waits at most 10 ms
 constexpr double kVolume = 0.25;
 constexpr double kFadeMs = 1.0; // softens the edges, which would click
 
-QByteArray sineSamples(const QAudioFormat& format, unsigned hz, unsigned ms)
+std::vector<std::int16_t> sineSamples(unsigned hz, unsigned ms)
 {
-    const int rate = format.sampleRate();
-    const int channels = format.channelCount();
-    const int frames = static_cast<int>(std::int64_t{rate} * ms / 1000);
-    const double fadeFrames = std::max(1.0, rate * kFadeMs / 1000.0);
-    QByteArray pcm(frames * channels * static_cast<int>(sizeof(qint16)), Qt::Uninitialized);
-    auto* out = reinterpret_cast<qint16*>(pcm.data());
-    for (int i = 0; i < frames; ++i) {
-        const double edge = std::min({1.0, i / fadeFrames, (frames - 1 - i) / fadeFrames});
-        const double value = kVolume * edge * std::sin(2 * std::numbers::pi * hz * i / rate);
-        for (int c = 0; c < channels; ++c)
-            *out++ = static_cast<qint16>(std::lround(value * 32767));
+    const auto frames = static_cast<std::size_t>(std::uint64_t{kRate} * ms / 1000);
+    const double fadeFrames = kRate * kFadeMs / 1000.0;
+    std::vector<std::int16_t> pcm(frames);
+    for (std::size_t i = 0; i < frames; ++i) {
+        const double edge =
+            std::min({1.0, double(i) / fadeFrames, double(frames - 1 - i) / fadeFrames});
+        const double value = kVolume * edge * std::sin(2 * std::numbers::pi * hz * double(i) / kRate);
+        pcm[i] = static_cast<std::int16_t>(std::lround(value * 32767));
     }
     return pcm;
 }
 
-// One sink for the life of the application, set up on the first tone.
-class Player : public QObject {
-public:
-    explicit Player(QObject* parent) : QObject(parent)
-    {
-        const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-        if (device.isNull())
-            return;
-        QAudioFormat format = device.preferredFormat();
-        format.setSampleFormat(QAudioFormat::Int16);
-        if (!device.isFormatSupported(format))
-            return;
-        m_format = format;
-        m_sink = new QAudioSink(device, format, this);
-    }
-    // The sink stops reading before the buffer goes.
-    ~Player() override { delete m_sink; }
+// ALSA reports a missing card on standard error; no output is no fault here.
+void quiet(const char*, int, const char*, int, const char*, ...) {}
 
-    void play(unsigned hz, unsigned ms)
+struct Request {
+    unsigned hz;
+    unsigned ms;
+};
+
+// One thread for the life of the process, started by the first tone, so the
+// user-interface thread never waits for the sound system.
+class Player {
+public:
+    Player() : m_thread([this] { run(); }) {}
+    ~Player()
     {
-        if (!m_sink)
-            return;
-        m_sink->stop();
-        m_buffer.close();
-        m_buffer.setData(sineSamples(m_format, hz, ms));
-        m_buffer.open(QIODevice::ReadOnly);
-        m_sink->start(&m_buffer);
+        {
+            const std::lock_guard lock(m_mutex);
+            m_ending = true;
+        }
+        m_wake.notify_all();
+        m_thread.join();
+    }
+
+    void play(Request request)
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_pending = request;
+        }
+        m_wake.notify_all();
+    }
+
+    bool waitUntilQuiet(int timeoutMs)
+    {
+        std::unique_lock lock(m_mutex);
+        return m_wake.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                               [this] { return !m_pending && !m_playing; });
     }
 
 private:
-    QAudioFormat m_format;
-    QAudioSink* m_sink = nullptr;
-    QBuffer m_buffer;
+    void run()
+    {
+        snd_lib_error_set_handler(&quiet);
+        std::unique_lock lock(m_mutex);
+        for (;;) {
+            m_wake.wait(lock, [this] { return m_ending || m_pending; });
+            if (m_ending)
+                return;
+            const Request request = *m_pending;
+            m_pending.reset();
+            m_playing = true;
+            lock.unlock();
+            sound(request);
+            lock.lock();
+            m_playing = false;
+            m_wake.notify_all();
+        }
+    }
+
+    bool cutOff()
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_ending || m_pending;
+    }
+
+    // Opens the output for each tone: a device plugged in later is found, and
+    // between tones the program holds no stream open on the sound server.
+    void sound(Request request)
+    {
+        const std::vector<std::int16_t> pcm = sineSamples(request.hz, request.ms);
+        if (pcm.empty())
+            return;
+        snd_pcm_t* out = nullptr;
+        if (snd_pcm_open(&out, "default", SND_PCM_STREAM_PLAYBACK, 0) < 0)
+            return;
+        if (snd_pcm_set_params(out, SND_PCM_FORMAT_S16, SND_PCM_ACCESS_RW_INTERLEAVED, 1, kRate,
+                               1, kLatencyUs) == 0) {
+            bool cut = false;
+            for (std::size_t done = 0; done < pcm.size() && !cut;) {
+                const auto chunk = std::min<std::size_t>(kChunkFrames, pcm.size() - done);
+                snd_pcm_sframes_t written = snd_pcm_writei(out, pcm.data() + done, chunk);
+                if (written < 0)
+                    written = snd_pcm_recover(out, static_cast<int>(written), 1);
+                if (written < 0)
+                    break;
+                done += static_cast<std::size_t>(written);
+                cut = cutOff();
+            }
+            if (cut)
+                snd_pcm_drop(out);
+            else
+                snd_pcm_drain(out);
+        }
+        snd_pcm_close(out);
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::optional<Request> m_pending;
+    bool m_playing = false;
+    bool m_ending = false;
+    std::thread m_thread; // last: starts when the rest is ready
 };
+
+Player& player()
+{
+    static Player instance;
+    return instance;
+}
 
 } // namespace
 
 namespace Tone {
 
-void Play(unsigned hz, unsigned ms)
-{
-    static QPointer<Player> player;
-    if (!player) {
-        if (!QCoreApplication::instance())
-            return;
-        player = new Player(QCoreApplication::instance());
-    }
-    player->play(hz, ms);
-}
+void Play(unsigned hz, unsigned ms) { player().play({hz, ms}); }
+
+bool WaitUntilQuiet(int timeoutMs) { return player().waitUntilQuiet(timeoutMs); }
 
 } // namespace Tone

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QHash>
+#include <QImageReader>
 #include <QSet>
 
 // The resources are compiled into the static core library; nothing would pull
@@ -30,6 +31,19 @@ QByteArray readFile(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
+}
+
+// Every built-in picture is a PNG. Said so, Qt reads it without loading each
+// image-format plugin to guess the format, which would cost start-up time.
+QPixmap readPng(const QString& path)
+{
+    registerCompiledResources();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QImageReader reader(&file, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
 QByteArray readBaseLayout(const QString& name)
@@ -70,15 +84,20 @@ QString LoadTextString(int id)
 
 QPixmap LoadBitmap(int id)
 {
-    registerCompiledResources();
     if (isHidden("bitmap", id))
         return {};
-    return QPixmap(QStringLiteral(":/res/bitmaps/%1.png").arg(id));
+    // Decoded once per id, as every window opened shows the same pictures.
+    static QHash<int, QPixmap> loaded;
+    if (const auto found = loaded.constFind(id); found != loaded.cend())
+        return *found;
+    const QPixmap picture = readPng(QStringLiteral(":/res/bitmaps/%1.png").arg(id));
+    if (!picture.isNull())
+        loaded.insert(id, picture);
+    return picture;
 }
 
 QIcon LoadIcon(int id)
 {
-    registerCompiledResources();
     if (isHidden("icon", id))
         return {};
     // One icon per id for the whole run: Qt caches an icon's rendered
@@ -90,8 +109,8 @@ QIcon LoadIcon(int id)
     QIcon icon;
     for (const QString& path : {QStringLiteral(":/res/icons/%1.png").arg(id),
                                 QStringLiteral(":/res/icons/%1-16.png").arg(id)}) {
-        if (QFile::exists(path))
-            icon.addFile(path);
+        if (const QPixmap image = readPng(path); !image.isNull())
+            icon.addPixmap(image);
     }
     loaded.insert(id, icon);
     return icon;
@@ -99,7 +118,6 @@ QIcon LoadIcon(int id)
 
 std::optional<QCursor> LoadCursor(int id)
 {
-    registerCompiledResources();
     // The hot spot is part of the cursor resource, as it would be in a cursor
     // file: the tip of the pointing finger.
     constexpr struct {
@@ -111,7 +129,7 @@ std::optional<QCursor> LoadCursor(int id)
     for (const auto& cursor : kCursors) {
         if (cursor.id != id)
             continue;
-        const QPixmap image(QStringLiteral(":/res/cursors/%1.png").arg(id));
+        const QPixmap image = readPng(QStringLiteral(":/res/cursors/%1.png").arg(id));
         if (image.isNull())
             return std::nullopt;
         return QCursor(image, cursor.hotSpot.x(), cursor.hotSpot.y());

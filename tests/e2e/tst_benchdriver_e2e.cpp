@@ -3,6 +3,7 @@
 // launcher's buttons where the program's own layout puts them. If either
 // drifts from the real program, they would time or picture the wrong thing.
 #include "bench/Driver.h"
+#include "tools/xinput/XInput.h"
 
 #include <QTest>
 
@@ -52,17 +53,19 @@ void TestBenchDriverEndToEnd::opensEachTutorialFromItsButton()
     QVERIFY2(launcher, "the launcher window was not seen");
     QVERIFY(residentKiB(pid) > 0);
 
-    x.click(x.origin(launcher) + launcherButtonCentre(tutorial.buttonId));
+    XInput::click(x.origin(launcher) + launcherButtonCentre(tutorial.buttonId));
     Clock::time_point mapped;
     const auto clicked = Clock::now();
     const unsigned long window = x.waitForMapped(pid, tutorial.title, 10000, &mapped);
     QVERIFY2(window, qPrintable("no window \"" + tutorial.title + "\" after its button"));
     QVERIFY(mapped >= clicked);
     QVERIFY(window != launcher);
+    // The stall probe: the tutorial's window answers a ping.
+    QVERIFY(x.ping(window, 5000));
 
-    x.requestClose(window);
+    XInput::requestClose(window);
     QVERIFY(x.waitForGone(window, 10000));
-    x.requestClose(launcher);
+    XInput::requestClose(launcher);
     QVERIFY2(program.endsWithin(10000), "the program did not end cleanly when its launcher closed");
 }
 

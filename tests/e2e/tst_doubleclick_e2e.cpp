@@ -1,7 +1,7 @@
 // The Double Click tutorial with real input through the X server, so that the
 // desktop's own double-click recognition decides what a pair of clicks is.
 #include "tests/support/RedSquare.h"
-#include "tests/support/XInput.h"
+#include "tools/xinput/XInput.h"
 #include "tutorials/double_click/CDoubleClickTutorialDlg.h"
 #include "tutorials/double_click/DoubleClickLogic.h"
 

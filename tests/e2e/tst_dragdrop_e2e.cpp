@@ -1,6 +1,6 @@
 #include "common/platform/CImageList.h"
 #include "common/platform/CTreeCtrl.h"
-#include "tests/support/XInput.h"
+#include "tools/xinput/XInput.h"
 #include "tutorials/drag_drop/CDragDropTutorialDlg.h"
 #include "tutorials/drag_drop/DragDropSteps.h"
 

@@ -1,5 +1,5 @@
 // The real program, started as a user would start it, closed by every route.
-#include "tests/support/XInput.h"
+#include "tools/xinput/XInput.h"
 
 #include <QGuiApplication>
 #include <QProcess>

@@ -4,7 +4,7 @@
 #include "common/TutorialStatus.h"
 #include "common/platform/ModalOwner.h"
 #include "common/resources/Resources.h"
-#include "tests/support/XInput.h"
+#include "tools/xinput/XInput.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -3,7 +3,7 @@
 #include "app/CLauncherDlg.h"
 #include "common/platform/CWinApp.h"
 #include "common/platform/ModalOwner.h"
-#include "tests/support/XInput.h"
+#include "tools/xinput/XInput.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

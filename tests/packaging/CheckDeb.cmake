@@ -22,12 +22,17 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "dpkg-deb cannot read ${deb}")
 endif()
 foreach(text "Package: kestrin" "Section: education" "libqt6widgets6" "libqt6gui6"
-             "libqt6core6" "libstdc++6" "qt6-qpa-plugins")
+             "libqt6core6" "libstdc++6" "qt6-qpa-plugins" "libasound2")
   string(FIND "${fields}" "${text}" at)
   if(at EQUAL -1)
     message(SEND_ERROR "package control lacks '${text}':\n${fields}")
   endif()
 endforeach()
+# The tone needs no multimedia framework; linking one costs every start-up.
+string(FIND "${fields}" "libqt6multimedia" at)
+if(NOT at EQUAL -1)
+  message(SEND_ERROR "the package pulls in Qt Multimedia:\n${fields}")
+endif()
 
 execute_process(COMMAND dpkg-deb --contents ${deb} OUTPUT_VARIABLE contents)
 set(expected

@@ -25,7 +25,11 @@ public:
     int StartTimer(unsigned periodMs, std::function<void()> onTick) override;
     void StopTimer(int handle) override { m_timers.remove(handle); }
     unsigned GetDoubleClickTime() override { return doubleClickTime; }
-    QPoint GetCursorPos() override { return cursorPos; }
+    QPoint GetCursorPos() override
+    {
+        ++cursorAsked;
+        return cursorPos;
+    }
     bool IsLeftButtonDown() override { return leftButtonDown; }
     QWidget* GetFocus() override;
     bool EmptyClipboard() override;
@@ -47,6 +51,7 @@ public:
     std::uint32_t now = 0;
     unsigned doubleClickTime = 500;
     QPoint cursorPos;
+    int cursorAsked = 0; // a round trip to the X server for the real services
     bool leftButtonDown = false;
     // When set, GetFocus() answers this instead of Qt's focus widget; a null
     // pointer stands for another program being active.

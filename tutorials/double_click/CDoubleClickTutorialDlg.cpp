@@ -108,13 +108,6 @@ void CDoubleClickTutorialDlg::PlaceTarget()
     m_targetRect = TargetRect(geometry, frame);
 }
 
-void CDoubleClickTutorialDlg::OnCancel()
-{
-    for (int id : {kShowMeReleaseTimer, kShowMePressTimer, kFollowUpTimer})
-        KillTimer(id);
-    CDialog::OnCancel();
-}
-
 bool CDoubleClickTutorialDlg::IsOnTarget(const QPoint& point) const
 {
     return m_targetRect.contains(point);

@@ -36,7 +36,6 @@ public:
 protected:
     void DoDataExchange(CDataExchange& dx) override;
     bool OnInitDialog() override;
-    void OnCancel() override;
     void OnTimer(int id) override;
     QWidget* CreateCustomControl(const ControlTemplate& control) override;
 

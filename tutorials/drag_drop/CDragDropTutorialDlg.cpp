@@ -134,7 +134,7 @@ void CDragDropTutorialDlg::OnTimer(int id)
         if (m_step != AwaitHover && m_step != Hovering)
             return;
         unsigned flags = 0;
-        const HTREEITEM item = HitTestTree(systemServices().GetCursorPos(), &flags);
+        const HTREEITEM item = HitTestTree(HoverCursorPos(), &flags);
         const bool onPractice = item != 0 && item == m_practiceItem && (flags & TVHT_ONITEM);
         const Transition t = onHoverTick(m_step, onPractice);
         m_step = t.next;
@@ -142,6 +142,15 @@ void CDragDropTutorialDlg::OnTimer(int id)
         return;
     }
     m_status.OnTimer(id);
+}
+
+QPoint CDragDropTutorialDlg::HoverCursorPos()
+{
+    // Asking for the cursor is a round trip to the X server, which would
+    // wake the program ten times a second while the user rests the mouse.
+    if (!m_restingCursor)
+        m_restingCursor = systemServices().GetCursorPos();
+    return *m_restingCursor;
 }
 
 void CDragDropTutorialDlg::OnTreeClick()
@@ -157,13 +166,6 @@ void CDragDropTutorialDlg::OnStartOver()
     AbandonDrag();
     BuildPracticeTree();
     ResetSteps();
-}
-
-void CDragDropTutorialDlg::OnCancel()
-{
-    AbandonDrag();
-    StopHoverTimer();
-    CDialog::OnCancel();
 }
 
 void CDragDropTutorialDlg::OnBeginDrag(HTREEITEM item, const QPoint&)
@@ -263,8 +265,11 @@ void CDragDropTutorialDlg::AbandonDrag()
 
 bool CDragDropTutorialDlg::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == windowHandle() && PreTranslateMessage(watched, event))
-        return true;
+    if (watched == windowHandle()) {
+        m_restingCursor.reset();
+        if (PreTranslateMessage(watched, event))
+            return true;
+    }
     return CDialog::eventFilter(watched, event);
 }
 
@@ -282,9 +287,8 @@ void CDragDropTutorialDlg::showEvent(QShowEvent* event)
 void CDragDropTutorialDlg::hideEvent(QHideEvent* event)
 {
     // However the window ends (Close, Escape, Enter, a close request), a
-    // poll of a window that is gone would only test a hidden tree.
+    // drag still running ends with it; the frame stops the timers.
     AbandonDrag();
-    StopHoverTimer();
     CDialog::hideEvent(event);
 }
 

@@ -7,6 +7,7 @@
 #include "tutorials/drag_drop/DragDropSteps.h"
 
 #include <memory>
+#include <optional>
 
 class QLabel;
 
@@ -33,7 +34,6 @@ protected:
     // Sees every left press to the window or its controls before they do.
     bool PreTranslateMessage(QObject* target, QEvent* event);
     bool OnInitDialog() override;
-    void OnCancel() override;
     void OnTimer(int id) override;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -54,6 +54,7 @@ private:
     void ResetSteps();
     void StopHoverTimer();
     HTREEITEM HitTestTree(const QPoint& screenPoint, unsigned* flags) const;
+    QPoint HoverCursorPos();
     void Report(DragDrop::Message message);
     // Takes the drag image off the screen and releases the mouse.
     void EndDragFeedback();
@@ -67,6 +68,10 @@ private:
     QString m_overviewText;
     CImageList m_treeImages;
     int m_hoverTimerId = -1;
+    // Where the hover poll last found the cursor, kept until the window hears
+    // of any event: the pointer cannot move over the window unheard, and
+    // outside it, it is on no item wherever it goes.
+    std::optional<QPoint> m_restingCursor;
     TutorialStatus m_status{*this}; // holds the flash timer's id
     int m_step = DragDrop::AwaitHover;
     bool m_dragging = false;

@@ -1,5 +1,5 @@
 #include "common/platform/SystemServices.h"
-#include "tests/support/XInput.h"
+#include "tools/xinput/XInput.h"
 #include "tutorials/copy_paste/CCopyPasteTutorialDlg.h"
 #include "tutorials/copy_paste/CopyPasteSteps.h"
 
@@ -19,6 +19,8 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <stdexcept>
+#include <unistd.h>
 
 // Qt before Xlib, whose macros clash with Qt names.
 #include <X11/Xlib.h>
@@ -50,20 +52,14 @@ const char kOwnerMode[] = "--own-clipboard";
 
 int holdClipboardWithoutAnswering()
 {
-    Display* display = XOpenDisplay(nullptr);
-    if (!display)
+    try {
+        XInput::SilentClipboardOwner owner;
+        std::puts("ready");
+        std::fflush(stdout);
+        for (;;)
+            pause();
+    } catch (const std::exception&) {
         return 1;
-    const Window window =
-        XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0, 0, 0);
-    const Atom clipboard = XInternAtom(display, "CLIPBOARD", False);
-    XSetSelectionOwner(display, clipboard, window, CurrentTime);
-    if (XGetSelectionOwner(display, clipboard) != window)
-        return 1;
-    std::puts("ready");
-    std::fflush(stdout);
-    for (;;) { // every SelectionRequest goes unanswered
-        XEvent event;
-        XNextEvent(display, &event);
     }
 }
 

@@ -154,30 +154,54 @@ void TestDragDropTutorial::opensWithThePracticeTree()
 
 void TestDragDropTutorial::hoverPoll_data()
 {
-    QTest::addColumn<QString>("first"); // zone of "Click and Drag Me" rested on first
-    QTest::addColumn<QString>("then"); // and 100 ms later
+    // Where the pointer goes before each of two ticks: a zone of "Click and
+    // Drag Me" (a move there), "rest" (no event at all), "out" (it leaves the
+    // window) or "enter label" (it comes back in over the label).
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("then");
     QTest::addColumn<int>("step");
     QTest::addColumn<Message>("shown");
-    QTest::newRow("rests on the label") << "label" << "label" << int(Hovering) << Message::Step1;
-    QTest::newRow("rests on the image") << "image" << "image" << int(Hovering) << Message::Step1;
-    QTest::newRow("right of the label only") << "right" << "right" << int(AwaitHover) << Message::StartPrompt;
-    QTest::newRow("indent only") << "indent" << "indent" << int(AwaitHover) << Message::StartPrompt;
-    QTest::newRow("label, then right of it") << "label" << "right" << int(AwaitHover) << Message::StartPrompt;
-    QTest::newRow("right of it, then label") << "right" << "label" << int(Hovering) << Message::Step1;
+    QTest::addColumn<int>("asked"); // times the cursor position was asked for
+    QTest::newRow("rests on the label") << "label" << "rest" << int(Hovering) << Message::Step1 << 1;
+    QTest::newRow("rests on the image") << "image" << "rest" << int(Hovering) << Message::Step1 << 1;
+    QTest::newRow("right of the label only") << "right" << "rest" << int(AwaitHover) << Message::StartPrompt << 1;
+    QTest::newRow("indent only") << "indent" << "rest" << int(AwaitHover) << Message::StartPrompt << 1;
+    QTest::newRow("label, then right of it") << "label" << "right" << int(AwaitHover) << Message::StartPrompt << 2;
+    QTest::newRow("right of it, then label") << "right" << "label" << int(Hovering) << Message::Step1 << 2;
+    QTest::newRow("label, then out of the window") << "label" << "out" << int(AwaitHover) << Message::StartPrompt << 2;
+    QTest::newRow("out, then back in on the label") << "out" << "enter label" << int(Hovering) << Message::Step1 << 2;
+    QTest::newRow("out, resting there") << "out" << "rest" << int(AwaitHover) << Message::StartPrompt << 1;
 }
 
 void TestDragDropTutorial::hoverPoll()
 {
     QFETCH(QString, first);
     QFETCH(QString, then);
-    m_services->cursorPos = m_window->mapToGlobal(at("Click and Drag Me", first));
+    const auto put = [this](const QString& where) {
+        QWindow* window = m_window->windowHandle();
+        if (where == "out") {
+            m_services->cursorPos = m_window->frameGeometry().topLeft() - QPoint(40, 40);
+            QEvent leave(QEvent::Leave);
+            QCoreApplication::sendEvent(window, &leave);
+        } else if (where == "enter label") {
+            const QPoint local = at("Click and Drag Me", "label");
+            m_services->cursorPos = m_window->mapToGlobal(local);
+            QEnterEvent enter(local, local, m_services->cursorPos);
+            QCoreApplication::sendEvent(window, &enter);
+        } else if (where != "rest") {
+            moveTo(at("Click and Drag Me", where));
+        }
+    };
+    m_services->cursorAsked = 0;
+    put(first);
     m_services->advance(100);
     // The poll looks at where the cursor is when it runs, not where it was.
-    m_services->cursorPos = m_window->mapToGlobal(at("Click and Drag Me", then));
+    put(then);
     m_services->advance(100);
     QTEST(m_window->step(), "step");
     QFETCH(Message, shown);
     QCOMPARE(status(), messageText(shown));
+    QTEST(m_services->cursorAsked, "asked");
 }
 
 void TestDragDropTutorial::pressWhenFinished_data()

@@ -65,13 +65,17 @@ void TestTreeCtrl::hitTestOnRealRows_data()
     QTest::addColumn<bool>("onFolder"); // the folder's row, else its child's
     QTest::addColumn<unsigned>("flags");
     QTest::addColumn<bool>("findsItem");
-    QTest::newRow("folder label") << "label" << true << unsigned(TVHT_ONITEMLABEL) << true;
-    QTest::newRow("folder image") << "image" << true << unsigned(TVHT_ONITEMICON) << true;
-    QTest::newRow("folder button") << "button" << true << unsigned(TVHT_ONITEMBUTTON) << true;
-    QTest::newRow("child indent") << "indent" << false << unsigned(TVHT_ONITEMINDENT) << true;
-    QTest::newRow("child right of label") << "right" << false << unsigned(TVHT_ONITEMRIGHT) << true;
-    QTest::newRow("empty space") << "below" << true << unsigned(TVHT_NOWHERE) << false;
-    QTest::newRow("outside") << "outside" << true << unsigned(TVHT_BELOW) << false;
+    QTest::addColumn<bool>("enlarged"); // the font grows after a first hit test
+    QTest::newRow("folder label") << "label" << true << unsigned(TVHT_ONITEMLABEL) << true << false;
+    QTest::newRow("folder image") << "image" << true << unsigned(TVHT_ONITEMICON) << true << false;
+    QTest::newRow("folder button") << "button" << true << unsigned(TVHT_ONITEMBUTTON) << true << false;
+    QTest::newRow("child indent") << "indent" << false << unsigned(TVHT_ONITEMINDENT) << true << false;
+    QTest::newRow("child right of label") << "right" << false << unsigned(TVHT_ONITEMRIGHT) << true << false;
+    QTest::newRow("empty space") << "below" << true << unsigned(TVHT_NOWHERE) << false << false;
+    QTest::newRow("outside") << "outside" << true << unsigned(TVHT_BELOW) << false << false;
+    QTest::newRow("label end") << "label end" << false << unsigned(TVHT_ONITEMLABEL) << true << false;
+    QTest::newRow("label end, larger font") << "label end" << false << unsigned(TVHT_ONITEMLABEL) << true << true;
+    QTest::newRow("past the label, larger font") << "past label" << true << unsigned(TVHT_ONITEMRIGHT) << true << true;
 }
 
 void TestTreeCtrl::hitTestOnRealRows()
@@ -91,6 +95,14 @@ void TestTreeCtrl::hitTestOnRealRows()
     QVERIFY(QTest::qWaitForWindowExposed(&tree));
 
     const HTREEITEM item = onFolder ? folder : child;
+    QFETCH(bool, enlarged);
+    if (enlarged) {
+        tree.HitTest(tree.GetItemRect(item).center()); // labels measured in the old font
+        QFont font = tree.font();
+        font.setPointSizeF(font.pointSizeF() * 2);
+        tree.setFont(font);
+        tree.doItemsLayout();
+    }
     const QRect rect = tree.GetItemRect(item); // image and label
     QVERIFY(!rect.isEmpty());
     const int y = rect.center().y();
@@ -105,7 +117,13 @@ void TestTreeCtrl::hitTestOnRealRows()
         point = QPoint(rect.left() - tree.indentation() - 4, y);
     else if (where == "right")
         point = QPoint(rect.right() + 10, y);
-    else if (where == "below")
+    else if (where == "label end" || where == "past label") {
+        // Measured here, in the tree's font of the moment: the label's
+        // coloured area is its text plus a margin of 2 on each side.
+        const int end = rect.left() + 16 + 3 + tree.fontMetrics().horizontalAdvance(
+                                                      tree.GetItemText(item)) + 4;
+        point = QPoint(where == "label end" ? end - 1 : end, y);
+    } else if (where == "below")
         point = QPoint(rect.left() + 8, tree.viewport()->height() - 3);
     else
         point = QPoint(rect.left() + 8, tree.viewport()->height() + 5);

@@ -6,9 +6,11 @@
 #include <functional>
 
 class QWidget;
+struct _XDisplay; // NOLINT(bugprone-reserved-identifier): Xlib's own name
 
 // Real input through the X server (XTest), so that Qt's double-click
-// recognition, grabs, focus and the clipboard behave as for a user.
+// recognition, grabs, focus and the clipboard behave as for a user. Shared by
+// the end-to-end tests and the benchmark.
 namespace XInput {
 
 void moveTo(const QPoint& global);
@@ -22,6 +24,20 @@ void keys(const QString& combination);
 // close box) and gives a window the keyboard focus.
 void requestClose(unsigned long window);
 void giveFocus(unsigned long window);
+
+// Takes the CLIPBOARD selection on an X connection of its own and never
+// answers a request for its contents, as a hung program would; the selection
+// goes back to no owner when the object dies.
+class SilentClipboardOwner {
+public:
+    SilentClipboardOwner(); // throws when it cannot take the selection
+    ~SilentClipboardOwner();
+    SilentClipboardOwner(const SilentClipboardOwner&) = delete;
+    SilentClipboardOwner& operator=(const SilentClipboardOwner&) = delete;
+
+private:
+    _XDisplay* m_display;
+};
 
 // Centre of a widget in screen coordinates.
 QPoint centreOf(const QWidget* widget);

@@ -1,4 +1,4 @@
-#include "tests/support/XInput.h"
+#include "tools/xinput/XInput.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -100,6 +100,23 @@ void keys(const QString& combination)
         XTestFakeKeyEvent(display(), *it, False, CurrentTime);
     flush();
 }
+
+SilentClipboardOwner::SilentClipboardOwner() : m_display(XOpenDisplay(nullptr))
+{
+    if (!m_display)
+        throw std::runtime_error("no X display to own the clipboard on");
+    const Window window =
+        XCreateSimpleWindow(m_display, DefaultRootWindow(m_display), 0, 0, 1, 1, 0, 0, 0);
+    const Atom clipboard = XInternAtom(m_display, "CLIPBOARD", False);
+    XSetSelectionOwner(m_display, clipboard, window, CurrentTime);
+    if (XGetSelectionOwner(m_display, clipboard) != window) {
+        XCloseDisplay(m_display);
+        throw std::runtime_error("cannot take the clipboard");
+    }
+}
+
+// Requests that piled up unread go with the connection.
+SilentClipboardOwner::~SilentClipboardOwner() { XCloseDisplay(m_display); }
 
 QPoint centreOf(const QWidget* widget) { return widget->mapToGlobal(widget->rect().center()); }
 
