@@ -212,10 +212,12 @@ void TestWaylandEndToEnd::prefersXWhereBothAreThere()
         xdotool.waitForFinished(5000);
         return !xdotool.readAllStandardOutput().trimmed().isEmpty();
     };
-    const bool onX = QTest::qWaitFor(search, 10000);
+    const bool onX = QTest::qWaitFor(search, 20000);
+    const bool running = program.state() == QProcess::Running;
     program.kill();
     program.waitForFinished(5000);
-    QVERIFY(onX);
+    QVERIFY2(onX, qPrintable((running ? "running, " : "ended, ") +
+                             QString::fromLocal8Bit(program.readAllStandardError())));
 }
 
 int main(int argc, char** argv)
