@@ -175,7 +175,6 @@ public:
             m_drain.join();
         if (m_terminal >= 0)
             close(m_terminal);
-        QFile dump("/tmp/a11y/kestrin-orca.log"); dump.open(QIODevice::WriteOnly); dump.write(m_log); // DEBUG
     }
     ScreenReader(const ScreenReader&) = delete;
     ScreenReader& operator=(const ScreenReader&) = delete;
