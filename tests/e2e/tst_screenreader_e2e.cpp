@@ -367,10 +367,13 @@ QString dragTheItem(CDialog& dialog)
         XInput::moveTo(start + QPoint(d, d / 2));
     if (!waitFor([&] { return dialog.GetDlgItemText(1009) == step3; }))
         return {};
-    // On towards the destination, the image following the pointer.
+    // Out of the window and back to the destination, the image following the
+    // pointer.
     const QPoint destination = onTreeLabel(dialog, "Destination Folder");
-    for (int i = 1; i <= 10; ++i) {
-        const QPoint at = QCursor::pos() + (destination - QCursor::pos()) / (11 - i);
+    const QPoint outside = dialog.frameGeometry().bottomRight() + QPoint(20, 20);
+    for (int i = 1; i <= 20; ++i) {
+        const QPoint goal = i <= 10 ? outside : destination;
+        const QPoint at = QCursor::pos() + (goal - QCursor::pos()) / (10 - (i - 1) % 10);
         XInput::moveTo(at);
         if (!waitFor([&] {
                 const QWidget* image = CImageList::DragWindow();
