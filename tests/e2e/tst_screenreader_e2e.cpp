@@ -45,8 +45,8 @@ namespace {
 
 // Orca takes seconds to present a window on a busy machine.
 constexpr int kSpeechBoundMs = 20000;
-// Long enough for a second reading of a report, or for the re-reading of a
-// window that the dragging used to cause 1.6 s into a drag.
+// Long enough for a second reading of a report, or for a reading of the
+// whole window again, which a drag once caused 1.6 s after it began.
 constexpr int kQuietMs = 2500;
 
 // Whitespace as speech has it: line breaks are pauses.
@@ -421,6 +421,7 @@ void TestScreenReaderEndToEnd::init()
 void TestScreenReaderEndToEnd::cleanup()
 {
     XInput::release();
+    ModalOwner::setMainWindow(nullptr);
     m_window.reset();
     XInput::settle();
     // The next row's first click must not pair with this row's last.
