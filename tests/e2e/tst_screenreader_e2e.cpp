@@ -33,6 +33,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <array>
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -137,12 +138,14 @@ public:
         // Orca writes its log a block at a time, except to a terminal: its
         // log goes to a pseudo-terminal, read as it comes.
         m_terminal = posix_openpt(O_RDWR | O_NOCTTY);
-        if (m_terminal < 0 || grantpt(m_terminal) != 0 || unlockpt(m_terminal) != 0) {
+        std::array<char, 64> name{};
+        if (m_terminal < 0 || grantpt(m_terminal) != 0 || unlockpt(m_terminal) != 0 ||
+            ptsname_r(m_terminal, name.data(), name.size()) != 0) {
             m_unavailable = "no pseudo-terminal for Orca's log";
             return;
         }
-        const QString logPath = QString::fromLocal8Bit(ptsname(m_terminal));
-        const int slave = open(ptsname(m_terminal), O_RDWR | O_NOCTTY);
+        const QString logPath = QString::fromLocal8Bit(name.data());
+        const int slave = open(name.data(), O_RDWR | O_NOCTTY);
         termios raw{};
         tcgetattr(slave, &raw);
         cfmakeraw(&raw);
@@ -324,7 +327,7 @@ QString selectTheSentence(CDialog& dialog)
     if (!waitFor([&] { return practice->hasFocus(); }))
         return {};
     XInput::keys("ctrl+a");
-    const QString selected = "Steps 1 & 2 are Complete!  Good Job!\r\n\r\nYou have selected the "
+    QString selected = "Steps 1 & 2 are Complete!  Good Job!\r\n\r\nYou have selected the "
                              "text as instructed! Now move on to Step 3.";
     if (!waitFor([&] { return dialog.GetDlgItemText(1009) == selected; }))
         return {};
@@ -350,7 +353,7 @@ QString clickTwiceApart(CDialog& dialog)
 QString restOnTheItem(CDialog& dialog)
 {
     XInput::moveTo(onTreeLabel(dialog, "Click and Drag Me"));
-    const QString step1 = DragDrop::messageText(DragDrop::Message::Step1);
+    QString step1 = DragDrop::messageText(DragDrop::Message::Step1);
     if (!waitFor([&] { return dialog.GetDlgItemText(1009) == step1; }))
         return {};
     return step1;
@@ -358,7 +361,7 @@ QString restOnTheItem(CDialog& dialog)
 
 QString dragTheItem(CDialog& dialog)
 {
-    const QString step3 = DragDrop::messageText(DragDrop::Message::Step3);
+    QString step3 = DragDrop::messageText(DragDrop::Message::Step3);
     XInput::moveTo(onTreeLabel(dialog, "Click and Drag Me"));
     XInput::press();
     XInput::settle();
