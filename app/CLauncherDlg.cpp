@@ -35,6 +35,9 @@ bool CLauncherDlg::OnInitDialog()
     // whole address.
     m_webLink.SetLinkTarget(QString::fromLatin1(kMakerWebSiteAddress));
     m_webLink.SetUnderlineLook(true);
+    // Tab comes to the link after every button.
+    if (QWidget* close = GetDlgItem(IDCANCEL); close && m_webLink.label())
+        setTabOrder(close, m_webLink.label());
     m_welcomeText = Resources::LoadTextString(kWelcomeTextId);
     UpdateData(false);
 

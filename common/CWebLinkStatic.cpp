@@ -6,9 +6,12 @@
 
 #include <QCursor>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QToolTip>
 
 #include <algorithm>
@@ -48,6 +51,10 @@ void CWebLinkStatic::PreSubclassWindow() {
     m_handCursor = Resources::LoadCursor(kHandCursorId);
     link->setCursor(linkCursor());
     m_tip = Tool{link->rect(), m_target};
+    // A link that only the mouse can open shuts out keyboard and screen
+    // reader users; by Tab it is reached and heard by its address.
+    link->setFocusPolicy(Qt::StrongFocus);
+    link->setAccessibleName(m_target);
 }
 
 void CWebLinkStatic::SetLinkTarget(const QString& target) {
@@ -55,6 +62,8 @@ void CWebLinkStatic::SetLinkTarget(const QString& target) {
     FitToText();
     if (m_tip)
         m_tip->text = target;
+    if (label())
+        label()->setAccessibleName(target);
 }
 
 void CWebLinkStatic::SetVisitedLook(bool visited) {
@@ -218,6 +227,11 @@ void CWebLinkStatic::paint() {
     // No background: the window shows through.
     painter.drawText(link->contentsRect(), int(link->alignment()) | Qt::TextSingleLine,
                      link->text());
+    if (link->hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(link);
+        link->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, link);
+    }
 }
 
 bool CWebLinkStatic::eventFilter(QObject* watched, QEvent* event) {
@@ -233,6 +247,15 @@ bool CWebLinkStatic::eventFilter(QObject* watched, QEvent* event) {
             QToolTip::showText(help->globalPos(), m_tip->text, label(), m_tip->rect);
         else
             QToolTip::hideText();
+        return true;
+    }
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)
+            break;
+        // Not the window's default command: the link is what was chosen.
+        if (GetStyle() & SS_NOTIFY)
+            OnClicked();
         return true;
     }
     case QEvent::MouseButtonPress:

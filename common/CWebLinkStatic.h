@@ -13,7 +13,8 @@
 #include <optional>
 
 // A label of a dialog turned into a web link: link colours, underlined,
-// a pointing hand, the address in a tooltip, and a click that opens it.
+// a pointing hand, the address in a tooltip, and a click that opens it; by
+// the keyboard it is a stop of the Tab order, opened by Enter or Space.
 class CWebLinkStatic : public CStatic {
     Q_OBJECT
 public:

@@ -1,5 +1,6 @@
 #include "common/TutorialStatus.h"
 
+#include "common/platform/Announcer.h"
 #include "common/platform/CDialog.h"
 
 void TutorialStatus::Report(const QString& message, bool flash)
@@ -8,7 +9,11 @@ void TutorialStatus::Report(const QString& message, bool flash)
         return;
     if (flash)
         Flash();
+    // A poll may write the report it wrote last again; that is no news.
+    const bool news = message != m_dialog.GetDlgItemText(kStatusBoxId);
     m_dialog.SetDlgItemText(kStatusBoxId, message);
+    if (news)
+        Announcer::Announce(&m_dialog, message);
 }
 
 void TutorialStatus::Flash()

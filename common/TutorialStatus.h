@@ -5,9 +5,10 @@
 class CDialog;
 
 // The "Tutorial Status:" box of a tutorial window and the green rule above it.
-// A report replaces the box's whole text; a flashing report draws the eye to
-// it by showing the rule for 250 ms, hiding it for 250 ms and showing it for
-// 250 ms more, with window timers 2, 3 and 4.
+// A report replaces the box's whole text and is told to a screen reader
+// wherever the focus is; a flashing report draws the eye to it by showing
+// the rule for 250 ms, hiding it for 250 ms and showing it for 250 ms more,
+// with window timers 2, 3 and 4.
 class TutorialStatus {
 public:
     // The overview box beside the status is part of the same shared frame.

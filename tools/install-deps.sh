@@ -9,6 +9,7 @@ packages=(
   libx11-dev libxtst-dev libxfixes-dev
   xvfb xauth xdotool x11-utils imagemagick
   weston qt6-wayland
+  orca at-spi2-core dbus-daemon
   fonts-dejavu-core
   desktop-file-utils appstream
 )

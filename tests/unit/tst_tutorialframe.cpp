@@ -5,6 +5,7 @@
 #include "tutorials/double_click/CDoubleClickTutorialDlg.h"
 #include "tutorials/drag_drop/CDragDropTutorialDlg.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -39,6 +40,25 @@ protected:
     void OnTimer(int id) override { status.OnTimer(id); }
 };
 
+// The texts told to a screen reader: each showing of the window's
+// notification, by the name it has then. (The offscreen platform has no
+// accessibility bridge to watch.)
+class Told : public QObject {
+public:
+    QStringList texts;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType()) {
+            QAccessibleInterface* object = QAccessible::queryAccessibleInterface(watched);
+            if (object && object->role() == QAccessible::Notification)
+                texts << object->text(QAccessible::Name);
+        }
+        return false;
+    }
+};
+
 QString ruleTimeline(FakeSystemServices& services, QWidget* rule, unsigned until)
 {
     // The rule's visibility sampled every 50 ms, as a string of 1 and 0.
@@ -66,6 +86,8 @@ private Q_SLOTS:
     void okPullsTheTextsAndEnds();
     void paragraphsShowWithAnEmptyLine();
     void missingOverviewLeavesTheBoxEmpty();
+    void reportsAreToldOncePerNews_data();
+    void reportsAreToldOncePerNews();
     void largeFontsKeepEveryControlOnTheScreen_data();
     void largeFontsKeepEveryControlOnTheScreen();
 };
@@ -233,6 +255,49 @@ void TestTutorialFrame::missingOverviewLeavesTheBoxEmpty()
     QVERIFY(window.Create());
     Resources::SetHiddenForTesting("text", 165, false);
     QCOMPARE(window.GetDlgItemText(1006), QString());
+}
+
+void TestTutorialFrame::reportsAreToldOncePerNews_data()
+{
+    QTest::addColumn<QStringList>("reports");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("each new report") << QStringList{"Step 1", "Step 2"} << true
+                                     << QStringList{"Step 1", "Step 2"};
+    QTest::newRow("a poll writing the same report again")
+        << QStringList{"Keep selecting", "Keep selecting", "Done"} << true
+        << QStringList{"Keep selecting", "Done"};
+    QTest::newRow("lines and paragraphs whole") << QStringList{"Good!\r\n\r\nNow Step 3."}
+                                                << true << QStringList{"Good!\r\n\r\nNow Step 3."};
+    QTest::newRow("a window not shown") << QStringList{"Step 1"} << false << QStringList{};
+}
+
+// Whatever has the focus, a report reaches a screen reader as a notification
+// that comes into view, named with the report; the focus stays put.
+void TestTutorialFrame::reportsAreToldOncePerNews()
+{
+    QFETCH(QStringList, reports);
+    QFETCH(bool, shown);
+    QFETCH(QStringList, expected);
+    FakeSystemServices services;
+    FrameDialog window;
+    QVERIFY(window.Create());
+    if (!shown)
+        window.hide();
+    Told told;
+    qApp->installEventFilter(&told);
+    QWidget* focus = QApplication::focusWidget();
+    for (const QString& report : reports)
+        window.status.Report(report, false);
+    QCOMPARE(told.texts, expected);
+    QCOMPARE(QApplication::focusWidget(), focus);
+    for (auto* notification : window.findChildren<QWidget*>()) {
+        if (QAccessible::queryAccessibleInterface(notification)->role() == QAccessible::Notification) {
+            // Nothing to see or to hit, and never in the Tab order.
+            QVERIFY(notification->size().isEmpty());
+            QCOMPARE(notification->focusPolicy(), Qt::NoFocus);
+        }
+    }
 }
 
 void TestTutorialFrame::largeFontsKeepEveryControlOnTheScreen_data()

@@ -1,8 +1,10 @@
 #include "app/CLauncherDlg.h"
 #include "common/CWebLinkStatic.h"
+#include "common/WebSite.h"
 #include "common/platform/CWinApp.h"
 #include "tests/support/FakeSystemServices.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QTest>
@@ -63,6 +65,7 @@ private Q_SLOTS:
     void theResultMayComeLater();
     void onlyAWholeLeftClickOpens_data();
     void onlyAWholeLeftClickOpens();
+    void keyboardAndScreenReaderReachTheLink();
     void contrastRatio_data();
     void contrastRatio();
     void drawsInTheLinkColoursOnTheWindow_data();
@@ -312,6 +315,9 @@ void TestWebLink::onlyAWholeLeftClickOpens_data()
     QTest::newRow("released outside") << "drag out" << 0;
     QTest::newRow("pressed outside") << "drag in" << 0;
     QTest::newRow("double click opens once") << "double" << 1;
+    QTest::newRow("Enter with the focus") << "Enter" << 1;
+    QTest::newRow("Space with the focus") << "Space" << 1;
+    QTest::newRow("another key") << "A" << 0;
 }
 
 void TestWebLink::onlyAWholeLeftClickOpens()
@@ -334,6 +340,9 @@ void TestWebLink::onlyAWholeLeftClickOpens()
     } else if (gesture == "drag in") {
         QTest::mousePress(&launcher, Qt::LeftButton, {}, label->geometry().topLeft() - QPoint(9, 9));
         QTest::mouseRelease(label, Qt::LeftButton, {}, inside);
+    } else if (gesture == "Enter" || gesture == "Space" || gesture == "A") {
+        label->setFocus();
+        QTest::keyClick(label, QKeySequence::fromString(gesture)[0].key());
     } else {
         // As the window system delivers a double click: press, release,
         // double click, release.
@@ -342,6 +351,35 @@ void TestWebLink::onlyAWholeLeftClickOpens()
         QTest::mouseRelease(label, Qt::LeftButton, {}, inside);
     }
     QCOMPARE(services.openedAddresses.size(), opened);
+    // Enter on the link is no command to the window.
+    QVERIFY(launcher.isVisible());
+}
+
+// Tab comes to the link after every button; a screen reader names it by its
+// address, and the focus shows as a rectangle around it.
+void TestWebLink::keyboardAndScreenReaderReachTheLink()
+{
+    FakeSystemServices services;
+    CLauncherDlg launcher;
+    QVERIFY(launcher.Create());
+    launcher.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&launcher));
+    QLabel* label = launcherLink(launcher);
+    QStringList order;
+    QWidget* w = launcher.GetDlgItem(1003);
+    do {
+        if (w->focusPolicy() & Qt::TabFocus)
+            order << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != launcher.GetDlgItem(1003) && order.size() < 20);
+    QCOMPARE(order, (QStringList{"control1003", "control1004", "control1005", "control1002",
+                                 "control2", "control1000"}));
+    QCOMPARE(label->accessibleName(), QString::fromLatin1(kMakerWebSiteAddress));
+    const QImage unfocused = label->grab().toImage();
+    launcher.GetDlgItem(CDialog::IDCANCEL)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(label->hasFocus());
+    QVERIFY(label->grab().toImage() != unfocused);
 }
 
 void TestWebLink::contrastRatio_data()

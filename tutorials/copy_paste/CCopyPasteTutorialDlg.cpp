@@ -59,6 +59,8 @@ void CCopyPasteTutorialDlg::Reset()
     // Another program holding the clipboard keeps what it holds; the user
     // then simply has to copy before Step 3 counts.
     systemServices().EmptyClipboard();
+    // Through the status, so that a Start Over is heard like any report.
+    m_status.Report(m_statusText, false);
     UpdateData(false);
     m_step = Selecting;
     if (QPlainTextEdit* practice = box(kPracticeBoxId)) {

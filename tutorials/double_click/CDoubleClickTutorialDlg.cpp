@@ -1,12 +1,12 @@
 #include "tutorials/double_click/CDoubleClickTutorialDlg.h"
 
 #include "common/TutorialStatus.h"
+#include "common/platform/Announcer.h"
 #include "common/platform/SystemServices.h"
 #include "common/resources/Resources.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
-#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QMouseEvent>
@@ -88,7 +88,7 @@ bool CDoubleClickTutorialDlg::OnInitDialog()
     PlaceTarget();
     if (m_showMeBox)
         connect(m_showMeBox, &QCheckBox::clicked, this, &CDoubleClickTutorialDlg::OnShowMeClicked);
-    PushTexts();
+    UpdateData(false);
     return true;
 }
 
@@ -154,7 +154,7 @@ void CDoubleClickTutorialDlg::OnLButtonDown(const QPoint& point)
         m_feedbackText = kFirstClickMessage;
         m_lastResult = ResultFirstClick;
     }
-    PushTexts();
+    PushReports();
     StartFollowUp();
 }
 
@@ -167,7 +167,7 @@ void CDoubleClickTutorialDlg::OnLButtonDblClk(const QPoint& point)
     m_lastResult = ResultDoubleClick;
     ++m_doubleClicks;
     UpdateStatistics();
-    PushTexts();
+    PushReports();
     ClearFirstClick();
     StartFollowUp();
 }
@@ -190,7 +190,7 @@ void CDoubleClickTutorialDlg::OnTimer(int id)
             ++m_singleClicks;
             UpdateStatistics();
         }
-        PushTexts();
+        PushReports();
         ClearFirstClick();
         break;
     }
@@ -218,16 +218,17 @@ void CDoubleClickTutorialDlg::StartFollowUp()
     SetTimer(kFollowUpTimer, TimerPeriod(std::uint64_t{m_clickLimit} + kFollowUpDelayMs));
 }
 
-// The feedback label is announced when it changes, as the status box's
-// edits are.
-void CDoubleClickTutorialDlg::PushTexts()
+// After set-up only the two report controls are written: the overview box
+// keeps its caret and scroll place for whoever is reading it. A new verdict
+// is told to a screen reader wherever the focus is.
+void CDoubleClickTutorialDlg::PushReports()
 {
     const QString shown = GetDlgItemText(kFeedbackId);
-    UpdateData(false);
-    if (QWidget* feedback = GetDlgItem(kFeedbackId); feedback && shown != m_feedbackText) {
-        QAccessibleEvent changed(feedback, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&changed);
-    }
+    CDataExchange dx{this, false};
+    DDX_Text(dx, kFeedbackId, m_feedbackText);
+    DDX_Text(dx, TutorialStatus::kStatusBoxId, m_statusText);
+    if (shown != m_feedbackText)
+        Announcer::Announce(this, m_feedbackText);
 }
 
 // Tab stops every few dialog units set the statistics in columns only with

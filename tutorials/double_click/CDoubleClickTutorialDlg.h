@@ -49,7 +49,7 @@ private:
     void UpdateStatistics();
     void ClearFirstClick();
     void StartFollowUp();
-    void PushTexts();
+    void PushReports();
     void AlignStatistics();
     void ShowMePress();
     void ShowMeRelease();
