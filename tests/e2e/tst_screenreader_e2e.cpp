@@ -2,15 +2,15 @@
 // private session bus beside the real windows, which are driven by real X
 // input, and every utterance is read back from its debug log.
 #include "app/CLauncherDlg.h"
+#include "common/WebSite.h"
 #include "common/platform/CImageList.h"
 #include "common/platform/CTreeCtrl.h"
 #include "common/platform/ModalOwner.h"
 #include "tests/support/RedSquare.h"
-#include "tests/support/XInput.h"
+#include "tools/xinput/XInput.h"
 #include "tutorials/copy_paste/CCopyPasteTutorialDlg.h"
 #include "tutorials/double_click/CDoubleClickTutorialDlg.h"
 #include "tutorials/double_click/DoubleClickLogic.h"
-#include "common/WebSite.h"
 #include "tutorials/drag_drop/CDragDropTutorialDlg.h"
 #include "tutorials/drag_drop/DragDropSteps.h"
 
