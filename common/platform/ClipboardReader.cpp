@@ -8,6 +8,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -15,6 +16,11 @@ namespace {
 // to an abandoned request, a refusal included, cannot pass for the answer to
 // the current one.
 constexpr int kRequestorCount = 8;
+// Never mapped: it only receives the owner's answers.
+Window newRequestor(Display* display)
+{
+    return XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0, 0, 0);
+}
 } // namespace
 
 struct ClipboardReader::Connection {
@@ -78,9 +84,8 @@ bool ClipboardReader::open()
     }
     m_x = new Connection;
     m_x->display = display;
-    // Never mapped: they only receive the owner's answers.
     for (Window& requestor : m_x->requestors)
-        requestor = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0, 0, 0);
+        requestor = newRequestor(display);
     m_x->clipboard = XInternAtom(display, "CLIPBOARD", False);
     m_x->utf8String = XInternAtom(display, "UTF8_STRING", False);
     m_x->incr = XInternAtom(display, "INCR", False);
@@ -184,7 +189,7 @@ void ClipboardReader::takeEvents()
         unsigned long bytesAfter = 0;
         unsigned char* data = nullptr;
         const int status = XGetWindowProperty(m_x->display, m_x->requestor, m_x->property, 0,
-                                              kMaxTextBytes / 4, True, AnyPropertyType, &type,
+                                              kMaxTextBytes / 4, False, AnyPropertyType, &type,
                                               &format, &count, &bytesAfter, &data);
         QString text;
         // A transfer in pieces (INCR) is only offered for large data.
@@ -200,8 +205,17 @@ void ClipboardReader::takeEvents()
         }
         if (data)
             XFree(data);
-        if (bytesAfter > 0)
+        if (type == m_x->incr) {
+            // Deleting the property would start the transfer, megabytes the
+            // X server then copies while every client waits; a new window in
+            // this one's place ends it before it begins.
+            Window& slot = *std::find(std::begin(m_x->requestors), std::end(m_x->requestors),
+                                      m_x->requestor);
+            XDestroyWindow(m_x->display, slot);
+            slot = newRequestor(m_x->display);
+        } else {
             XDeleteProperty(m_x->display, m_x->requestor, m_x->property);
+        }
         answer(text);
     }
 }
