@@ -48,10 +48,7 @@ ClipboardReader::ClipboardReader(QObject* parent) : QObject(parent)
     m_giveUp = new QTimer(this);
     m_giveUp->setSingleShot(true);
     m_giveUp->setInterval(kGiveUpAfter);
-    connect(m_giveUp, &QTimer::timeout, this, [this] {
-        m_pending = false;
-        answer(QString());
-    });
+    connect(m_giveUp, &QTimer::timeout, this, [this] { answer(QString()); });
     // Xlib may take an answer off the socket while it sends a request, and
     // then nothing tells the socket notifier of it: until the answer comes,
     // the connection is also looked at after 2, 4, 8... milliseconds.
@@ -59,7 +56,7 @@ ClipboardReader::ClipboardReader(QObject* parent) : QObject(parent)
     m_lookAgain->setSingleShot(true);
     connect(m_lookAgain, &QTimer::timeout, this, [this] {
         takeEvents();
-        if (m_pending)
+        if (pending())
             m_lookAgain->start(std::min(2 * m_lookAgain->interval(), 250));
     });
 }
@@ -104,14 +101,13 @@ void ClipboardReader::request(unsigned long target)
     XConvertSelection(m_x->display, m_x->clipboard, target, m_x->property, m_x->requestor,
                       CurrentTime);
     XFlush(m_x->display);
-    m_pending = true;
     m_giveUp->start();
     m_lookAgain->start(2);
 }
 
 void ClipboardReader::refresh()
 {
-    if (!m_pending && open())
+    if (!pending() && open())
         request(m_x->utf8String);
 }
 
@@ -120,13 +116,12 @@ void ClipboardReader::changedHands()
     // An answer on its way is the old owner's. The last answer stands until
     // the new owner's comes, so that a clipboard manager taking over a copy
     // does not look, for a moment, like an empty clipboard.
-    m_pending = false;
+    m_giveUp->stop();
     refresh();
 }
 
 void ClipboardReader::remember(const QString& text)
 {
-    m_pending = false;
     m_giveUp->stop();
     m_latest = text;
 }
@@ -147,6 +142,8 @@ void ClipboardReader::fetch(QObject* context, std::function<void(const QString&)
     refresh();
 }
 
+bool ClipboardReader::pending() const { return m_giveUp->isActive(); }
+
 void ClipboardReader::answer(const QString& text)
 {
     m_giveUp->stop();
@@ -165,7 +162,7 @@ void ClipboardReader::takeEvents()
     while (XPending(m_x->display) > 0) {
         XEvent event;
         XNextEvent(m_x->display, &event);
-        if (!m_pending || event.type != SelectionNotify)
+        if (!pending() || event.type != SelectionNotify)
             continue;
         const XSelectionEvent& reply = event.xselection;
         if (reply.requestor != m_x->requestor || reply.selection != m_x->clipboard ||
@@ -177,12 +174,9 @@ void ClipboardReader::takeEvents()
                 request(XA_STRING);
                 continue;
             }
-            m_pending = false;
             answer(QString());
             continue;
         }
-        m_pending = false;
-
         Atom type = None;
         int format = 0;
         unsigned long count = 0;
@@ -222,7 +216,7 @@ void ClipboardReader::takeEvents()
 
 bool ClipboardReader::empty()
 {
-    m_pending = false;
+    m_giveUp->stop();
     if (!open())
         return false;
     // The current server time always wins over the owner's; Qt's own

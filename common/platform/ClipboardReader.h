@@ -56,11 +56,12 @@ private:
     // Takes every event the connection has already received.
     void takeEvents();
     void answer(const QString& text);
+    // A request is on its way for as long as it has not been given up.
+    bool pending() const;
 
     struct Connection;
     Connection* m_x = nullptr;
     bool m_openFailed = false;
-    bool m_pending = false;
     QString m_latest;
     QSocketNotifier* m_readable = nullptr;
     QTimer* m_giveUp = nullptr;

@@ -65,6 +65,10 @@ namespace {
 // read would wait seconds for an owner that does not answer.
 bool readsThroughX() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
 
+// Off X, and for our own copy, Qt answers at once, from memory or its
+// platform's own reading.
+bool qtAnswers(const QClipboard* clipboard) { return !readsThroughX() || clipboard->ownsClipboard(); }
+
 // Our own copy is answered from memory, never through the X server.
 QString ownClipboardText(QClipboard* clipboard)
 {
@@ -111,7 +115,7 @@ bool QtSystemServices::EmptyClipboard()
 QString QtSystemServices::ClipboardText()
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
-    if (!readsThroughX() || clipboard->ownsClipboard())
+    if (qtAnswers(clipboard))
         return ownClipboardText(clipboard);
     const QString text = reader().latest();
     // The owner may change its text without giving up the clipboard; the
@@ -124,7 +128,7 @@ void QtSystemServices::FetchClipboardText(QObject* context,
                                           std::function<void(const QString&)> done)
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
-    if (!readsThroughX() || clipboard->ownsClipboard())
+    if (qtAnswers(clipboard))
         done(ownClipboardText(clipboard));
     else
         reader().fetch(context, std::move(done));

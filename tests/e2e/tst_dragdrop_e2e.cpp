@@ -1,5 +1,6 @@
 #include "common/platform/CImageList.h"
 #include "common/platform/CTreeCtrl.h"
+#include "tests/support/TreeItems.h"
 #include "tools/xinput/XInput.h"
 #include "tutorials/drag_drop/CDragDropTutorialDlg.h"
 #include "tutorials/drag_drop/DragDropSteps.h"
@@ -20,17 +21,6 @@
 using namespace DragDrop;
 
 namespace {
-
-HTREEITEM findItem(const CTreeCtrl& tree, const QString& label, HTREEITEM first)
-{
-    for (HTREEITEM item = first; item != 0; item = tree.GetNextSiblingItem(item)) {
-        if (tree.GetItemText(item) == label)
-            return item;
-        if (const HTREEITEM inner = findItem(tree, label, tree.GetChildItem(item)))
-            return inner;
-    }
-    return 0;
-}
 
 QStringList childLabels(const CTreeCtrl& tree, HTREEITEM parent)
 {
@@ -70,7 +60,7 @@ private Q_SLOTS:
 private:
     QPoint onLabel(const QString& label) const;
     QString status() const { return m_dialog->GetDlgItemText(1009); }
-    HTREEITEM item(const QString& label) const { return findItem(*m_tree, label, m_tree->GetRootItem()); }
+    HTREEITEM item(const QString& label) const { return findTreeItem(*m_tree, label); }
     // Presses on an item and moves, button held, until the drag runs.
     void startDrag(const QString& label = "Click and Drag Me");
     // Moves during a drag and waits until the window has handled the move:

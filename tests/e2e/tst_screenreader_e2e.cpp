@@ -7,6 +7,7 @@
 #include "common/platform/CTreeCtrl.h"
 #include "common/platform/ModalOwner.h"
 #include "tests/support/RedSquare.h"
+#include "tests/support/TreeItems.h"
 #include "tools/xinput/XInput.h"
 #include "tutorials/copy_paste/CCopyPasteTutorialDlg.h"
 #include "tutorials/double_click/CDoubleClickTutorialDlg.h"
@@ -297,21 +298,10 @@ void giveFocus(QWidget* window)
     QVERIFY(waitFor([&] { return window->isActiveWindow(); }, 2000));
 }
 
-HTREEITEM findItem(const CTreeCtrl& tree, const QString& label, HTREEITEM first)
-{
-    for (HTREEITEM item = first; item != 0; item = tree.GetNextSiblingItem(item)) {
-        if (tree.GetItemText(item) == label)
-            return item;
-        if (const HTREEITEM inner = findItem(tree, label, tree.GetChildItem(item)))
-            return inner;
-    }
-    return 0;
-}
-
 QPoint onTreeLabel(CDialog& dialog, const QString& label)
 {
     auto* tree = qobject_cast<CTreeCtrl*>(dialog.GetDlgItem(CDragDropTutorialDlg::kTreeId));
-    const QRect rect = tree->GetItemRect(findItem(*tree, label, tree->GetRootItem()));
+    const QRect rect = tree->GetItemRect(findTreeItem(*tree, label));
     return tree->ClientToScreen(QPoint(rect.right() - 6, rect.center().y()));
 }
 

@@ -86,12 +86,6 @@ void CCopyPasteTutorialDlg::OnClipboardChange()
         m_copiedSinceReset = true;
 }
 
-void CCopyPasteTutorialDlg::OnCancel()
-{
-    KillTimer(m_pollTimerId);
-    CDialog::OnCancel();
-}
-
 void CCopyPasteTutorialDlg::OnTimer(int id)
 {
     if (id == m_pollTimerId)

@@ -29,7 +29,6 @@ public:
 protected:
     void DoDataExchange(CDataExchange& dx) override;
     bool OnInitDialog() override;
-    void OnCancel() override;
     void OnTimer(int id) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
