@@ -7,6 +7,7 @@
 #include "common/platform/CImageList.h"
 #include "common/platform/CTreeCtrl.h"
 #include "common/platform/ModalOwner.h"
+#include "tests/support/TreeItems.h"
 #include "tutorials/drag_drop/CDragDropTutorialDlg.h"
 #include "tutorials/drag_drop/DragDropSteps.h"
 
@@ -162,9 +163,7 @@ void TestWaylandEndToEnd::tutorialsRun()
             const auto* tree =
                 qobject_cast<CTreeCtrl*>(tutorial->GetDlgItem(CDragDropTutorialDlg::kTreeId));
             QWindow* window = tutorial->windowHandle();
-            HTREEITEM folder = tree->GetRootItem();
-            while (tree->GetItemText(folder) != DragDrop::kDestinationLabel)
-                folder = tree->GetNextSiblingItem(folder);
+            const HTREEITEM folder = findTreeItem(*tree, DragDrop::kDestinationLabel);
             const QPoint start = onLabel(*tutorial, *tree, dragDrop->practiceItem());
             const QPoint target = onLabel(*tutorial, *tree, folder);
             QTest::mousePress(window, Qt::LeftButton, {}, start);
