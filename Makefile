@@ -5,7 +5,7 @@ SANITIZE_DIR := build/sanitize
 JOBS := $(shell nproc)
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp"
 
-.PHONY: deps configure build run test test-sanitize deb deb-check bench screenshots tidy clean
+.PHONY: deps configure build translations run test test-sanitize deb deb-check bench screenshots tidy clean
 
 deps:
 	@tools/install-deps.sh
@@ -15,6 +15,11 @@ configure: deps
 
 build: configure
 	@cmake --build --preset $(PRESET) -j $(JOBS)
+
+# Brings every translations/kestrin_*.ts up to date with the texts in the
+# code and the layouts; a new language starts as an empty kestrin_<lang>.ts.
+translations: configure
+	@cmake --build --preset $(PRESET) --target update_translations
 
 run: build
 	$(BUILD_DIR)/kestrin

@@ -2,6 +2,8 @@
 
 #include "common/platform/ModalOwner.h"
 
+#include "common/resources/Translations.h"
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QImageReader>
@@ -66,6 +68,7 @@ int CWinApp::Run(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral(KESTRIN_APP_ID));
     QCoreApplication::setApplicationName(QStringLiteral(KESTRIN_APP_ID));
     QApplication::setApplicationVersion(QStringLiteral(KESTRIN_VERSION));
+    Translations::Install();
     preloadStylePictures();
     InitInstance();
     return 0;

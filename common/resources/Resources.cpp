@@ -1,5 +1,8 @@
 #include "common/resources/Resources.h"
 
+#include "common/resources/Translations.h"
+
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QImageReader>
@@ -58,7 +61,7 @@ struct StringEntry {
 
 // String table: the About item that the launcher adds to its window menu.
 constexpr StringEntry kStrings[] = {
-    {101, "&About Vellumark Kestrin..."},
+    {101, QT_TRANSLATE_NOOP("Layout", "&About Vellumark Kestrin...")},
 };
 
 } // namespace
@@ -78,8 +81,19 @@ std::optional<QByteArray> LoadText(int id)
 
 QString LoadTextString(int id)
 {
-    const auto bytes = LoadText(id);
-    return bytes ? QString::fromLatin1(*bytes) : QString();
+    const auto english = LoadText(id);
+    if (!english)
+        return QString();
+    const QString language = Translations::Language();
+    if (language == QLatin1String(Translations::kPseudoLanguage))
+        return Translations::Pseudo(QString::fromLatin1(*english));
+    // A translation is UTF-8; the English text stays the plain 8-bit one.
+    if (!language.isEmpty()) {
+        if (const QByteArray text = readFile(QStringLiteral(":/res/texts/%1/%2.txt").arg(language).arg(id));
+            !text.isEmpty())
+            return QString::fromUtf8(text);
+    }
+    return QString::fromLatin1(*english);
 }
 
 QPixmap LoadBitmap(int id)
@@ -143,7 +157,7 @@ QString LoadString(int id)
         return {};
     for (const StringEntry& entry : kStrings) {
         if (entry.id == id)
-            return QString::fromLatin1(entry.text);
+            return LayoutText(QString::fromLatin1(entry.text));
     }
     return {};
 }
@@ -155,7 +169,21 @@ std::optional<DialogTemplate> LoadLayout(int id)
     const QByteArray json = readBaseLayout(QString::number(id));
     if (json.isEmpty())
         return std::nullopt;
-    return parseDialogTemplate(json, &readBaseLayout);
+    auto layout = parseDialogTemplate(json, &readBaseLayout);
+    if (layout) {
+        layout->title = LayoutText(layout->title);
+        for (ControlTemplate& control : layout->controls) {
+            control.text = LayoutText(control.text);
+            control.accessibleName = LayoutText(control.accessibleName);
+        }
+    }
+    return layout;
+}
+
+QString LayoutText(const QString& english)
+{
+    return english.isEmpty() ? english
+                             : QCoreApplication::translate("Layout", english.toUtf8().constData());
 }
 
 void SetHiddenForTesting(const QString& kind, int id, bool hidden)

@@ -26,7 +26,11 @@ QIcon LoadIcon(int id);
 std::optional<QCursor> LoadCursor(int id);
 // Empty when missing.
 QString LoadString(int id);
+// Layouts come with their texts in the user's language.
 std::optional<DialogTemplate> LoadLayout(int id);
+// A text of a layout in the user's language, for code that looks for a
+// control by the name the layout gives it.
+QString LayoutText(const QString& english);
 
 // Tests hide a resource to check that its absence is taken calmly.
 void SetHiddenForTesting(const QString& kind, int id, bool hidden);

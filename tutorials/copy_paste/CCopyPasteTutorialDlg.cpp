@@ -36,9 +36,9 @@ bool CCopyPasteTutorialDlg::OnInitDialog()
         edit->installEventFilter(this);
     }
     for (QLabel* picture : findChildren<QLabel*>()) {
-        if (picture->accessibleName() == QLatin1String("Marker #1"))
+        if (picture->accessibleName() == Resources::LayoutText("Marker #1"))
             m_startMarker = picture;
-        else if (picture->accessibleName() == QLatin1String("Marker #2"))
+        else if (picture->accessibleName() == Resources::LayoutText("Marker #2"))
             m_endMarker = picture;
     }
     systemServices().WatchClipboard(this, [this] { OnClipboardChange(); });
@@ -52,9 +52,9 @@ bool CCopyPasteTutorialDlg::OnInitDialog()
 
 void CCopyPasteTutorialDlg::Reset()
 {
-    m_practiceText = QString::fromLatin1(kPracticeSentence);
+    m_practiceText = PracticeSentence();
     m_targetText.clear();
-    m_statusText = QString::fromLatin1(kInitialStatus);
+    m_statusText = InitialStatus();
     m_step = NotStarted;
     // Another program holding the clipboard keeps what it holds; the user
     // then simply has to copy before Step 3 counts.
@@ -101,7 +101,7 @@ void CCopyPasteTutorialDlg::PollTick()
     QPlainTextEdit* practice = box(kPracticeBoxId);
     QPlainTextEdit* target = box(kTargetBoxId);
     if (m_step >= 0 && (!practice || !target)) {
-        m_status.Report(QStringLiteral("Internal Error:  Contact %1.")
+        m_status.Report(tr("Internal Error:  Contact %1.")
                             .arg(QLatin1String(kMakerWebSiteDomain)),
                         false);
         return;
@@ -164,7 +164,7 @@ QString CCopyPasteTutorialDlg::TextOfSentenceLength(int id) const
 {
     const QPlainTextEdit* edit = box(id);
     // The document counts a closing paragraph mark of its own.
-    if (!edit || edit->document()->characterCount() - 1 != kSentenceLength)
+    if (!edit || edit->document()->characterCount() - 1 != PracticeSentence().size())
         return QString();
     return GetDlgItemText(id);
 }
@@ -195,5 +195,5 @@ void CCopyPasteTutorialDlg::PlaceMarkers()
         marker->move(caret.x() - marker->width() / 2, marker->y());
     };
     pointAt(m_startMarker, 0);
-    pointAt(m_endMarker, kSentenceLength);
+    pointAt(m_endMarker, PracticeSentence().size());
 }

@@ -1,43 +1,52 @@
 #include "tutorials/copy_paste/CopyPasteSteps.h"
 
+#include <QCoreApplication>
+
 namespace CopyPasteSteps {
 
 namespace {
-const char kWaiting[] = "Waiting for tutorial to start.";
-const char kTextModified[] =
-    "Oops.. The text being copied has been modified.  This is not consistent with the expected "
-    "results of the tutorial.  Please press the \"Start Over\" button.";
-const char kSelected[] = "Steps 1 & 2 are Complete!  Good Job!\r\n\r\nYou have selected the text "
-                         "as instructed! Now move on to Step 3.";
-const char kSelectedButInactive[] =
-    "Oops... Something isn't quite right.  You had previously selected the text properly, but "
+const char* const kWaiting =
+    QT_TRANSLATE_NOOP("CopyPasteSteps", "Waiting for tutorial to start.");
+const char* const kTextModified =
+    QT_TRANSLATE_NOOP("CopyPasteSteps", "Oops.. The text being copied has been modified.  This is not consistent with the expected "
+    "results of the tutorial.  Please press the \"Start Over\" button.");
+const char* const kSelected =
+    QT_TRANSLATE_NOOP("CopyPasteSteps", "Steps 1 & 2 are Complete!  Good Job!\r\n\r\nYou have selected the text "
+                         "as instructed! Now move on to Step 3.");
+const char* const kSelectedButInactive =
+    QT_TRANSLATE_NOOP("CopyPasteSteps", "Oops... Something isn't quite right.  You had previously selected the text properly, but "
     "now the text window is not active so you will not be able to copy from it.  Please start "
-    "over from Step 1.";
-const char kSelectionWrong[] =
-    "Oops... The selected text isn't quite right.  Please start over at Step 1.";
-const char kStartWrong[] =
-    "Oops... The starting position of the selected text isn't right.  Please start over at "
-    "Step 1.";
-const char kKeepSelecting[] = "You're on the right track.  Keep selecting...";
-const char kCopied[] = "Step 3 is Complete!  Good Job!\r\n\r\nYou have copied the text as "
-                       "instructed!  Now move on to Step 4.";
-const char kSelectAgain[] = "Oops!  Something went wrong.  You need to select the text again.  "
-                            "Please start over at Step 1.";
-const char kPlaced[] = "Step 4 is Complete!  Good Job!\r\n\r\nYou have positioned the insertion "
-                       "pointer to the right text box!  Now move on to Step 5.";
-const char kStep4Undone[] = "Oops!  Something went wrong.  You still need to complete Step 4.";
-const char kDone[] = "Congratulations!  You did it!\r\n\r\nYou successfully copied and pasted "
-                     "text from one window to another!";
+    "over from Step 1.");
+const char* const kSelectionWrong =
+    QT_TRANSLATE_NOOP("CopyPasteSteps", "Oops... The selected text isn't quite right.  Please start over at Step 1.");
+const char* const kStartWrong =
+    QT_TRANSLATE_NOOP("CopyPasteSteps", "Oops... The starting position of the selected text isn't right.  Please start over at "
+    "Step 1.");
+const char* const kKeepSelecting =
+    QT_TRANSLATE_NOOP("CopyPasteSteps", "You're on the right track.  Keep selecting...");
+const char* const kCopied =
+    QT_TRANSLATE_NOOP("CopyPasteSteps", "Step 3 is Complete!  Good Job!\r\n\r\nYou have copied the text as "
+                       "instructed!  Now move on to Step 4.");
+const char* const kSelectAgain =
+    QT_TRANSLATE_NOOP("CopyPasteSteps", "Oops!  Something went wrong.  You need to select the text again.  "
+                            "Please start over at Step 1.");
+const char* const kPlaced =
+    QT_TRANSLATE_NOOP("CopyPasteSteps", "Step 4 is Complete!  Good Job!\r\n\r\nYou have positioned the insertion "
+                       "pointer to the right text box!  Now move on to Step 5.");
+const char* const kStep4Undone =
+    QT_TRANSLATE_NOOP("CopyPasteSteps", "Oops!  Something went wrong.  You still need to complete Step 4.");
+const char* const kDone =
+    QT_TRANSLATE_NOOP("CopyPasteSteps", "Congratulations!  You did it!\r\n\r\nYou successfully copied and pasted "
+                     "text from one window to another!");
+
+QString tr(const char* text) { return QCoreApplication::translate("CopyPasteSteps", text); }
 
 Outcome stay(int step) { return {step, QString(), false}; }
-Outcome go(int step, const char* message, bool flash)
-{
-    return {step, QString::fromLatin1(message), flash};
-}
+Outcome go(int step, const char* message, bool flash) { return {step, tr(message), flash}; }
 
-Outcome selecting(const Observation& seen)
+Outcome selecting(const Observation& seen, int sentenceLength)
 {
-    const bool whole = seen.selStart == 0 && seen.selEnd == kSentenceLength;
+    const bool whole = seen.selStart == 0 && seen.selEnd == sentenceLength;
     if (whole)
         return seen.focusInPractice ? go(Selected, kSelected, true)
                                     : go(Selecting, kSelectedButInactive, true);
@@ -53,22 +62,25 @@ Outcome selecting(const Observation& seen)
 }
 } // namespace
 
+QString PracticeSentence() { return tr(kPracticeSentence); }
+
+QString InitialStatus() { return tr(kInitialStatus); }
+
 Outcome Decide(int step, const Observation& seen)
 {
     if (step < 0)
-        return {step, QString::fromLatin1(kWaiting), false, false};
-    // Compared as Latin-1 in place: this runs four times a second.
-    const QLatin1String sentence(kPracticeSentence);
+        return {step, tr(kWaiting), false, false};
+    const QString sentence = PracticeSentence();
     if (seen.practiceText != sentence)
-        return {step, QString::fromLatin1(kTextModified), false, false};
+        return {step, tr(kTextModified), false, false};
 
     switch (step) {
     case Selecting:
-        return selecting(seen);
+        return selecting(seen, sentence.size());
     case Selected:
         if (seen.clipboardText() == sentence)
             return go(Copied, kCopied, true);
-        if (seen.selStart != 0 || seen.selEnd != kSentenceLength || !seen.focusInPractice)
+        if (seen.selStart != 0 || seen.selEnd != sentence.size() || !seen.focusInPractice)
             return go(Selecting, kSelectAgain, true);
         return stay(Selected);
     case Copied:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 #include <functional>
 
@@ -9,12 +10,18 @@
 // the mouse and the clipboard, the next state and the report.
 namespace CopyPasteSteps {
 
-inline constexpr char kPracticeSentence[] =
-    "Here is the text that you will select for your tutorial on cut/copy/paste - stop here";
-inline constexpr int kSentenceLength = sizeof(kPracticeSentence) - 1;
-inline constexpr char kInitialStatus[] =
+inline constexpr char kPracticeSentence[] = QT_TRANSLATE_NOOP(
+    "CopyPasteSteps",
+    "Here is the text that you will select for your tutorial on cut/copy/paste - stop here");
+inline constexpr char kInitialStatus[] = QT_TRANSLATE_NOOP(
+    "CopyPasteSteps",
     "Please start the tutorial at Step 1.  As you complete the steps, this status area will "
-    "track your progress.  Check back here to see how you are progressing.";
+    "track your progress.  Check back here to see how you are progressing.");
+
+// In the user's language: the sentence is what the user selects and copies,
+// so every check compares against the translated one.
+QString PracticeSentence();
+QString InitialStatus();
 
 enum Step { NotStarted = -1, Selecting = 0, Selected = 1, Copied = 2, Placed = 3, Done = 4 };
 

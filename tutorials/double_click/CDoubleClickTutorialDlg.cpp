@@ -20,7 +20,6 @@ using namespace DoubleClick;
 
 namespace {
 
-const QString kTargetName = QStringLiteral("Double-click target");
 
 // Client pixels of a mouse event; positions may be fractional on scaled
 // screens, and a point belongs to the pixel it falls in.
@@ -45,8 +44,8 @@ bool isOnControlThatTakesTheMouse(const QWidget* dialog, const QPoint& point)
 
 CDoubleClickTutorialDlg::CDoubleClickTutorialDlg(QWidget* owner)
     : CDialog(kLayoutId, owner),
-      m_statusText(QStringLiteral("After starting the tutorial this text will be replaced with "
-                                  "statistics about your progress."))
+      m_statusText(tr("After starting the tutorial this text will be replaced with "
+                      "statistics about your progress."))
 {
 }
 
@@ -96,7 +95,7 @@ void CDoubleClickTutorialDlg::PlaceTarget()
 {
     QLabel* picture = nullptr;
     for (auto* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-        if (label->accessibleName() == kTargetName) {
+        if (label->accessibleName() == Resources::LayoutText("Double-click target")) {
             picture = label;
             break;
         }
@@ -139,10 +138,10 @@ void CDoubleClickTutorialDlg::OnLButtonDown(const QPoint& point)
         m_lastResult = SecondPressVerdict(m_firstClickTime, systemServices().GetTickCount(),
                                           m_clickLimit);
         if (m_lastResult == ResultTooSlow) {
-            m_feedbackText = kTooSlowMessage;
+            m_feedbackText = Translated(kTooSlowMessage);
             ++m_tooSlow;
         } else {
-            m_feedbackText = kMouseMovedMessage;
+            m_feedbackText = Translated(kMouseMovedMessage);
             ++m_mouseMoved;
         }
         UpdateStatistics();
@@ -151,7 +150,7 @@ void CDoubleClickTutorialDlg::OnLButtonDown(const QPoint& point)
         m_firstClickX = point.x();
         m_firstClickY = point.y();
         m_firstClickTime = systemServices().GetTickCount();
-        m_feedbackText = kFirstClickMessage;
+        m_feedbackText = Translated(kFirstClickMessage);
         m_lastResult = ResultFirstClick;
     }
     PushReports();
@@ -163,7 +162,7 @@ void CDoubleClickTutorialDlg::OnLButtonDblClk(const QPoint& point)
     if (!IsOnTarget(point))
         return;
     UpdateData(true);
-    m_feedbackText = kSuccessMessage;
+    m_feedbackText = Translated(kSuccessMessage);
     m_lastResult = ResultDoubleClick;
     ++m_doubleClicks;
     UpdateStatistics();

@@ -1,5 +1,6 @@
 #include "tutorials/double_click/DoubleClickLogic.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -30,6 +31,11 @@ QString share(int part, int total)
 
 } // namespace
 
+QString Translated(const QString& english)
+{
+    return QCoreApplication::translate("DoubleClick", english.toUtf8().constData());
+}
+
 std::uint32_t ClickLimit(unsigned doubleClickTime)
 {
     return doubleClickTime > kSpareMs ? doubleClickTime - kSpareMs : 0;
@@ -48,13 +54,13 @@ FollowUp FollowUpFor(std::int32_t lastResult)
 {
     switch (lastResult) {
     case ResultFirstClick:
-        return {kSingleClickHint, true};
+        return {Translated(kSingleClickHint), true};
     case ResultTooSlow:
-        return {kTooSlowHint, false};
+        return {Translated(kTooSlowHint), false};
     case ResultMouseMoved:
-        return {kMouseMovedHint, false};
+        return {Translated(kMouseMovedHint), false};
     case ResultDoubleClick:
-        return {kDoubleClickHint, false};
+        return {Translated(kDoubleClickHint), false};
     default:
         return {QString(), false};
     }
@@ -63,15 +69,25 @@ FollowUp FollowUpFor(std::int32_t lastResult)
 QString StatisticsText(int doubleClicks, int tooSlow, int mouseMoved, int singleClicks)
 {
     const int total = doubleClicks + singleClicks + tooSlow + mouseMoved;
-    const auto line = [total](const char* label, int n) {
-        return QLatin1String(label) + count(n) + QStringLiteral(" (") + share(n, total) +
+    // The English tab runs line the colons up at the box's tab stops; a
+    // translation gives each name a single tab, and the stops fitted to the
+    // widest name line them up in any language.
+    const auto label = [](const char* english) {
+        return QCoreApplication::translate("DoubleClick", english);
+    };
+    const auto line = [total, &label](const char* english, int n) {
+        return label(english) + count(n) + QStringLiteral(" (") + share(n, total) +
                QStringLiteral("%)");
     };
-    return line("Double Clicks\t:\t", doubleClicks) + QStringLiteral(" \r\n") +
-           line("Too Slow\t\t\t\t:\t", tooSlow) + QStringLiteral("\r\n") +
-           line("Mouse Moved\t:\t", mouseMoved) + QStringLiteral("\r\n") +
-           line("Single Click\t\t\t:\t", singleClicks) + QStringLiteral("\r\n") +
-           QStringLiteral("Total\t\t\t\t\t\t:\t") + count(total);
+    return line(QT_TRANSLATE_NOOP("DoubleClick", "Double Clicks\t:\t"), doubleClicks) +
+           QStringLiteral(" \r\n") +
+           line(QT_TRANSLATE_NOOP("DoubleClick", "Too Slow\t\t\t\t:\t"), tooSlow) +
+           QStringLiteral("\r\n") +
+           line(QT_TRANSLATE_NOOP("DoubleClick", "Mouse Moved\t:\t"), mouseMoved) +
+           QStringLiteral("\r\n") +
+           line(QT_TRANSLATE_NOOP("DoubleClick", "Single Click\t\t\t:\t"), singleClicks) +
+           QStringLiteral("\r\n") +
+           label(QT_TRANSLATE_NOOP("DoubleClick", "Total\t\t\t\t\t\t:\t")) + count(total);
 }
 
 QList<qreal> ColumnTabStops(const QStringList& lines,

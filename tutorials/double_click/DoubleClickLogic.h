@@ -23,21 +23,28 @@ enum ClickResult : std::int32_t {
 
 namespace DoubleClick {
 
-inline const QString kFirstClickMessage = QStringLiteral("First click... Now quickly click again!");
+// The English texts; Translated() gives the ones shown.
+inline const QString kFirstClickMessage = QStringLiteral(QT_TRANSLATE_NOOP(
+    "DoubleClick", "First click... Now quickly click again!"));
 inline const QString kTooSlowMessage =
-    QStringLiteral("Sorry.  Not quite fast enough.\r\n\r\nTry again, but click faster.");
-inline const QString kMouseMovedMessage = QStringLiteral(
-    "Sorry.  You moved the mouse between the first and second click.\r\n\r\nTry again, but keep "
-    "the mouse in the same position while double clicking.");
+    QStringLiteral(QT_TRANSLATE_NOOP(
+    "DoubleClick", "Sorry.  Not quite fast enough.\r\n\r\nTry again, but click faster."));
+inline const QString kMouseMovedMessage = QStringLiteral(QT_TRANSLATE_NOOP(
+    "DoubleClick", "Sorry.  You moved the mouse between the first and second click.\r\n\r\nTry again, but keep "
+    "the mouse in the same position while double clicking."));
 inline const QString kSuccessMessage =
-    QStringLiteral("Success!  \r\n\r\nYou successfully double clicked the mouse!");
-inline const QString kSingleClickHint = QStringLiteral("Try Again... You have to click twice.");
-inline const QString kTooSlowHint = QStringLiteral(
-    "Try Again... Your second click was not quite fast enough.\r\n\r\nRemember to click faster.");
-inline const QString kMouseMovedHint = QStringLiteral(
-    "Try Again... \r\n\r\nRemember to keep the mouse in the same position while double clicking.");
-inline const QString kDoubleClickHint = QStringLiteral(
-    "Practice makes perfect! \r\n\r\nSee how many times in a row you can double click.");
+    QStringLiteral(QT_TRANSLATE_NOOP(
+    "DoubleClick", "Success!  \r\n\r\nYou successfully double clicked the mouse!"));
+inline const QString kSingleClickHint = QStringLiteral(QT_TRANSLATE_NOOP(
+    "DoubleClick", "Try Again... You have to click twice."));
+inline const QString kTooSlowHint = QStringLiteral(QT_TRANSLATE_NOOP(
+    "DoubleClick", "Try Again... Your second click was not quite fast enough.\r\n\r\nRemember to click faster."));
+inline const QString kMouseMovedHint = QStringLiteral(QT_TRANSLATE_NOOP(
+    "DoubleClick", "Try Again... \r\n\r\nRemember to keep the mouse in the same position while double clicking."));
+inline const QString kDoubleClickHint = QStringLiteral(QT_TRANSLATE_NOOP(
+    "DoubleClick", "Practice makes perfect! \r\n\r\nSee how many times in a row you can double click."));
+
+QString Translated(const QString& english);
 
 // How long after the last attempt its follow-up hint appears, beyond the
 // click limit.

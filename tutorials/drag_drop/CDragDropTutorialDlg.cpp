@@ -88,13 +88,13 @@ bool CDragDropTutorialDlg::OnInitDialog()
 void CDragDropTutorialDlg::BuildPracticeTree()
 {
     m_tree->DeleteAllItems();
-    const HTREEITEM source = m_tree->InsertItem("Source Folder", kFolderImage, kFolderImage);
-    m_practiceItem = m_tree->InsertItem(kPracticeLabel, kFileImage, kFileImage, source);
-    m_tree->InsertItem("Another File", kFileImage, kFileImage, source);
+    const HTREEITEM source = m_tree->InsertItem(Label(kSourceFolderLabel), kFolderImage, kFolderImage);
+    m_practiceItem = m_tree->InsertItem(Label(kPracticeLabel), kFileImage, kFileImage, source);
+    m_tree->InsertItem(Label(kAnotherFileLabel), kFileImage, kFileImage, source);
     m_tree->Expand(source);
-    m_tree->InsertItem("Just Another Folder", kFolderImage, kFolderImage);
-    m_tree->InsertItem(kDestinationLabel, kFolderImage, kFolderImage);
-    m_tree->InsertItem("Yet Another Folder", kFolderImage, kFolderImage);
+    m_tree->InsertItem(Label(kJustAnotherFolderLabel), kFolderImage, kFolderImage);
+    m_tree->InsertItem(Label(kDestinationLabel), kFolderImage, kFolderImage);
+    m_tree->InsertItem(Label(kYetAnotherFolderLabel), kFolderImage, kFolderImage);
 }
 
 void CDragDropTutorialDlg::ResetSteps()
@@ -243,7 +243,7 @@ void CDragDropTutorialDlg::OnLButtonUp(const QPoint& screenPoint)
     if (decision.folder != 0 && m_tree->ItemExists(m_dragItem)) {
         m_tree->Expand(decision.folder);
         const HTREEITEM moved =
-            m_tree->InsertItem(kPracticeLabel, kFileImage, kFileImage, decision.folder);
+            m_tree->InsertItem(Label(kPracticeLabel), kFileImage, kFileImage, decision.folder);
         m_tree->DeleteItem(m_dragItem);
         m_tree->SelectItem(moved);
     }

@@ -1,9 +1,21 @@
 #include "tutorials/drag_drop/DragDropSteps.h"
 
+#include <QCoreApplication>
+
 namespace DragDrop {
 
-const char kPracticeLabel[] = "Click and Drag Me";
-const char kDestinationLabel[] = "Destination Folder";
+namespace {
+QString tr(const char* text) { return QCoreApplication::translate("DragDrop", text); }
+} // namespace
+
+const char kPracticeLabel[] = QT_TRANSLATE_NOOP("DragDrop", "Click and Drag Me");
+const char kDestinationLabel[] = QT_TRANSLATE_NOOP("DragDrop", "Destination Folder");
+const char kSourceFolderLabel[] = QT_TRANSLATE_NOOP("DragDrop", "Source Folder");
+const char kAnotherFileLabel[] = QT_TRANSLATE_NOOP("DragDrop", "Another File");
+const char kJustAnotherFolderLabel[] = QT_TRANSLATE_NOOP("DragDrop", "Just Another Folder");
+const char kYetAnotherFolderLabel[] = QT_TRANSLATE_NOOP("DragDrop", "Yet Another Folder");
+
+QString Label(const char* english) { return tr(english); }
 
 QString messageText(Message message)
 {
@@ -11,33 +23,33 @@ QString messageText(Message message)
     case Message::None:
         return {};
     case Message::StartPrompt:
-        return QStringLiteral("Please start at Step 1 by placing the mouse over the tree item "
+        return tr("Please start at Step 1 by placing the mouse over the tree item "
                               "labeled \"Click and Drag Me\".");
     case Message::Step1:
-        return QStringLiteral("Great!\r\n\r\nYou got Step 1.  You have got the mouse over the right "
+        return tr("Great!\r\n\r\nYou got Step 1.  You have got the mouse over the right "
                               "tree item!  Please move on to Step 2.");
     case Message::Step2:
-        return QStringLiteral("Great!\r\n\r\nYou got Step 2.  You clicked the right tree item!  "
+        return tr("Great!\r\n\r\nYou got Step 2.  You clicked the right tree item!  "
                               "Please continue to Step 3.");
     case Message::HoldOn:
-        return QStringLiteral("Oops... You clicked on the correct tree item, but you need to "
+        return tr("Oops... You clicked on the correct tree item, but you need to "
                               "continue to hold the mouse down to complete Step 2.  Please try "
                               "again.");
     case Message::Step3:
-        return QStringLiteral("Super!\r\n\r\nYou got Step 3.  You are dragging the tree item!  Now "
+        return tr("Super!\r\n\r\nYou got Step 3.  You are dragging the tree item!  Now "
                               "just keep dragging until the cursor is over the \"Destination "
                               "Folder\".");
     case Message::WrongItem:
-        return QStringLiteral("Oops!\r\n\r\nYou are dragging the wrong item.  Please press the "
+        return tr("Oops!\r\n\r\nYou are dragging the wrong item.  Please press the "
                               "\"Start Over\" button.");
     case Message::Success:
-        return QStringLiteral("Congratulations!  You got it!\r\n\r\nIf you would like to try again, "
+        return tr("Congratulations!  You got it!\r\n\r\nIf you would like to try again, "
                               "please press the \"Start Over\" button.");
     case Message::Refusal:
-        return QStringLiteral("Sorry.  You didn't drop onto the correct tree item.  Please press "
+        return tr("Sorry.  You didn't drop onto the correct tree item.  Please press "
                               "the \"Start Over\" button to try again.");
     case Message::StartOverBox:
-        return QStringLiteral("Please press the \"Start Over\" button to begin the tutorial again.");
+        return tr("Please press the \"Start Over\" button to begin the tutorial again.");
     }
     return {};
 }
@@ -70,7 +82,7 @@ Transition onTreeClick(int step, bool inPracticeRow)
 
 Transition onBeginDrag(const QString& label)
 {
-    return label == QLatin1String(kPracticeLabel) ? Transition{Dragging, Message::Step3}
+    return label == Label(kPracticeLabel) ? Transition{Dragging, Message::Step3}
                                                   : Transition{Finished, Message::WrongItem};
 }
 
@@ -92,7 +104,7 @@ DropDecision judgeDrop(int step, quint64 dragItem, quint64 dropTarget, quint64 r
         if (item == dragItem)
             return {DropOutcome::Refused, 0};
     }
-    return {tree.labelOf(folder) == QLatin1String(kDestinationLabel) ? DropOutcome::MovedToDestination
+    return {tree.labelOf(folder) == Label(kDestinationLabel) ? DropOutcome::MovedToDestination
                                                                     : DropOutcome::MovedElsewhere,
             folder};
 }

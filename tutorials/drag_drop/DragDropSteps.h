@@ -32,8 +32,14 @@ enum class Message {
 
 QString messageText(Message message);
 
+// The tree's item names, in English; Label() gives the one shown.
 extern const char kPracticeLabel[];
 extern const char kDestinationLabel[];
+extern const char kSourceFolderLabel[];
+extern const char kAnotherFileLabel[];
+extern const char kJustAnotherFolderLabel[];
+extern const char kYetAnotherFolderLabel[];
+QString Label(const char* english);
 
 struct Transition {
     int next;
