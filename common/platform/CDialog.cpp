@@ -170,13 +170,34 @@ bool CDialog::build()
     setWindowTitle(layout->title);
     setFont(fittingFont(layout->size, ownerWindow()));
     m_units = DialogUnits::fromFont(font());
-    setFixedSize(m_units.toPixelsX(layout->size.width()), m_units.toPixelsY(layout->size.height()));
+    createControls(*layout);
+    // A translation may need more room than the English the layout was
+    // drawn for. Then the whole window grows wider, every control in
+    // proportion, so that no text is cut off and none runs over another
+    // control; never wider than the screen's work area.
+    const int maxPercent = 100 * workAreaFor(ownerWindow()).width() /
+                           std::max(1, m_units.toPixelsX(layout->size.width()) +
+                                           kTypicalDecoration.left() + kTypicalDecoration.right());
+    if (const int percent = std::min(widthPercentForTexts(), maxPercent); percent > 100) {
+        for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            delete control;
+        m_controls.clear();
+        m_units.widthPercent = percent;
+        createControls(*layout);
+    }
+    return true;
+}
 
+void CDialog::createControls(const DialogTemplate& layout)
+{
+    setFixedSize(m_units.toPixelsX(layout.size.width()), m_units.toPixelsY(layout.size.height()));
+    m_layoutRects.clear();
     QList<QWidget*> groups;
-    for (const ControlTemplate& control : layout->controls) {
+    for (const ControlTemplate& control : layout.controls) {
         QWidget* widget = createControl(control);
         if (!widget)
             continue;
+        m_layoutRects.insert(widget, m_units.toPixels(control.rect));
         if (control.id >= 0)
             m_controls.insert(control.id, widget);
         if (qobject_cast<QGroupBox*>(widget))
@@ -186,7 +207,50 @@ bool CDialog::build()
     // through to the window, like any other decoration.
     for (QWidget* group : groups)
         group->lower();
-    return true;
+}
+
+// The stretch, in per cent, at which every text has the room the layout
+// gives it: a wrapped text its height, any other text its width.
+int CDialog::widthPercentForTexts() const
+{
+    constexpr int kStep = 5;
+    constexpr int kMostPercent = 250;
+    int percent = 100;
+    for (auto it = m_layoutRects.cbegin(); it != m_layoutRects.cend(); ++it) {
+        const QWidget* widget = it.key();
+        const QRect room = it.value();
+        if (room.width() <= 0)
+            continue;
+        const QFontMetrics metrics(widget->font());
+        int needed = 0;
+        if (const auto* label = qobject_cast<const QLabel*>(widget);
+            label && label->pixmap().isNull() && !label->text().isEmpty()) {
+            if (!label->wordWrap()) {
+                needed = label->sizeHint().width();
+            } else {
+                int wrapped = percent;
+                while (wrapped < kMostPercent &&
+                       label->heightForWidth(room.width() * wrapped / 100) > room.height())
+                    wrapped += kStep;
+                percent = std::max(percent, wrapped);
+            }
+        } else if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
+            // The text and the button's own margins; a style's smallest
+            // button width is no reason to stretch the window.
+            const QStyle* style = button->style();
+            needed = metrics.horizontalAdvance(QString(button->text()).remove('&')) +
+                     style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+                     2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+        } else if (qobject_cast<const QCheckBox*>(widget)) {
+            needed = widget->sizeHint().width();
+        } else if (const auto* group = qobject_cast<const QGroupBox*>(widget);
+                   group && !group->title().isEmpty()) {
+            needed = metrics.horizontalAdvance(group->title()) + 2 * metrics.averageCharWidth();
+        }
+        if (needed > room.width())
+            percent = std::max(percent, (100 * needed + room.width() - 1) / room.width());
+    }
+    return std::min(percent, kMostPercent);
 }
 
 QWidget* CDialog::createControl(const ControlTemplate& c)

@@ -94,7 +94,7 @@ DialogUnits DialogUnits::fromFont(const QFont& font)
     return DialogUnits{(width / 26 + 1) / 2, metrics.height()};
 }
 
-int DialogUnits::toPixelsX(int dluX) const { return mulDiv(dluX, cx, 4); }
+int DialogUnits::toPixelsX(int dluX) const { return mulDiv(dluX, cx * widthPercent, 400); }
 int DialogUnits::toPixelsY(int dluY) const { return mulDiv(dluY, cy, 8); }
 
 QRect DialogUnits::toPixels(const QRect& dlu) const

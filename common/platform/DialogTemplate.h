@@ -44,6 +44,9 @@ std::optional<DialogTemplate> parseDialogTemplate(const QByteArray& json,
 struct DialogUnits {
     int cx = 6;
     int cy = 13;
+    // Horizontal stretch of the whole layout, for texts that run longer
+    // than the English the layouts were drawn for.
+    int widthPercent = 100;
 
     static DialogUnits fromFont(const QFont& font);
     int toPixelsX(int dluX) const;

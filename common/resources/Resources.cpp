@@ -173,6 +173,9 @@ std::optional<DialogTemplate> LoadLayout(int id)
     if (layout) {
         layout->title = LayoutText(layout->title);
         for (ControlTemplate& control : layout->controls) {
+            // An address reads the same in every language.
+            if (control.hasStyle(QStringLiteral("notranslate")))
+                continue;
             control.text = LayoutText(control.text);
             control.accessibleName = LayoutText(control.accessibleName);
         }

@@ -47,7 +47,7 @@ std::unique_ptr<QTranslator> loaded(const QString& file, const QString& folder)
 
 namespace Translations {
 
-void Install(const QLocale& locale)
+void Install(const QStringList& uiLanguages)
 {
     for (const auto& translator : {&g_ours, &g_qts}) {
         if (*translator)
@@ -56,7 +56,7 @@ void Install(const QLocale& locale)
     }
     g_language.clear();
 
-    for (const QString& uiLanguage : locale.uiLanguages()) {
+    for (const QString& uiLanguage : uiLanguages) {
         if (QString(uiLanguage).replace('-', '_') == QLatin1String(kPseudoLanguage)) {
             g_ours = std::make_unique<PseudoTranslator>();
             g_language = QLatin1String(kPseudoLanguage);

@@ -12,10 +12,12 @@ namespace Translations {
 // that show what was left untranslated and where a layout is too tight.
 inline constexpr char kPseudoLanguage[] = "en_XA";
 
-// Chooses from the locale's user-interface languages, in order of the
-// user's preference, and installs the program's translation and Qt's own
-// for it. Replaces whatever an earlier call installed, so tests can switch.
-void Install(const QLocale& locale = QLocale());
+// Chooses from the user-interface languages, in order of the user's
+// preference ("de-DE", "pt-BR", "en-US"; the desktop's from LANGUAGE,
+// LC_ALL, LC_MESSAGES and LANG by default), and installs the program's
+// translation and Qt's own for it. Replaces whatever an earlier call
+// installed, so tests can switch.
+void Install(const QStringList& uiLanguages = QLocale().uiLanguages());
 
 // The language installed: a translation's name ("de", "pt_BR"), the
 // pseudo-language, or empty for English.
