@@ -393,10 +393,6 @@ Si quiere intentarlo otra vez, haga clic en el botón &quot;Reiniciar&quot;.</tr
         <translation>Bienvenida</translation>
     </message>
     <message>
-        <source>www.vellumark.example</source>
-        <translation>www.vellumark.example</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>

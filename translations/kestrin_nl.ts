@@ -393,10 +393,6 @@ Wil je het nog een keer proberen? Klik dan op de knop &quot;Opnieuw&quot;.</tran
         <translation>Welkom</translation>
     </message>
     <message>
-        <source>www.vellumark.example</source>
-        <translation>www.vellumark.example</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>

@@ -393,10 +393,6 @@ Aby spróbować jeszcze raz, kliknij przycisk &quot;Od nowa&quot;.</translation>
         <translation>Powitanie</translation>
     </message>
     <message>
-        <source>www.vellumark.example</source>
-        <translation>www.vellumark.example</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Zamknij</translation>
     </message>

@@ -393,10 +393,6 @@ Se quiser tentar de novo, clique no botão &quot;Recomeçar&quot;.</translation>
         <translation>Boas-vindas</translation>
     </message>
     <message>
-        <source>www.vellumark.example</source>
-        <translation>www.vellumark.example</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Fechar</translation>
     </message>
