@@ -168,30 +168,46 @@ bool CDialog::build()
     }
     setWindowFlags(flags);
     setWindowTitle(layout->title);
-    setFont(fittingFont(layout->size, ownerWindow()));
-    m_units = DialogUnits::fromFont(font());
-    createControls(*layout);
     // A translation may need more room than the English the layout was
     // drawn for. Then the whole window grows wider, every control in
     // proportion, so that no text is cut off and none runs over another
-    // control; never wider than the screen's work area.
-    const int maxPercent = 100 * workAreaFor(ownerWindow()).width() /
-                           std::max(1, m_units.toPixelsX(layout->size.width()) +
-                                           kTypicalDecoration.left() + kTypicalDecoration.right());
-    if (const int percent = std::min(widthPercentForTexts(), maxPercent); percent > 100) {
-        for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            delete control;
-        m_controls.clear();
-        m_units.widthPercent = percent;
+    // control; where the screen's work area is too narrow for that, the
+    // font gets smaller too, as for a window that does not fit at all.
+    QFont font = fittingFont(layout->size, ownerWindow());
+    const int roomWidth = workAreaFor(ownerWindow()).width() - kTypicalDecoration.left() -
+                          kTypicalDecoration.right();
+    for (;;) {
+        setFont(font);
+        m_units = DialogUnits::fromFont(font);
         createControls(*layout);
+        const int percent = widthPercentForTexts();
+        if (percent <= 100)
+            break;
+        const int maxPercent =
+            100 * roomWidth / std::max(1, m_units.toPixelsX(layout->size.width()));
+        if (percent <= maxPercent || font.pointSizeF() <= kSmallestPointSize) {
+            removeControls();
+            m_units.widthPercent = std::max(100, std::min(percent, maxPercent));
+            createControls(*layout);
+            break;
+        }
+        removeControls();
+        font.setPointSizeF(std::max(kSmallestPointSize, font.pointSizeF() - 0.5));
     }
     return true;
+}
+
+void CDialog::removeControls()
+{
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        delete control;
+    m_controls.clear();
+    m_layoutRects.clear();
 }
 
 void CDialog::createControls(const DialogTemplate& layout)
 {
     setFixedSize(m_units.toPixelsX(layout.size.width()), m_units.toPixelsY(layout.size.height()));
-    m_layoutRects.clear();
     QList<QWidget*> groups;
     for (const ControlTemplate& control : layout.controls) {
         QWidget* widget = createControl(control);

@@ -103,6 +103,7 @@ private:
     // From the keyboard the menu opens at the window's top-left corner.
     void popupSystemMenuFromKeyboard() { PopupSystemMenu(mapToGlobal(QPoint(0, 0)), true); }
     void createControls(const DialogTemplate& layout);
+    void removeControls();
     QWidget* createControl(const ControlTemplate& control);
     int widthPercentForTexts() const;
     void KillAllTimers();

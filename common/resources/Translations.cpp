@@ -66,8 +66,9 @@ void Install(const QStringList& uiLanguages)
         if (uiLanguage == QLatin1String("C") || uiLanguage.startsWith(QLatin1String("en")))
             break;
         for (const QString& name : candidates(uiLanguage)) {
+            // "kestrin_de_AT" finds kestrin_de: the file names its language.
             if ((g_ours = loaded(QStringLiteral("kestrin_") + name, kCompiledIn))) {
-                g_language = name;
+                g_language = g_ours->language();
                 break;
             }
         }

@@ -1,0 +1,419 @@
+// Every language the program ships: complete, true to the English in what
+// the program relies on, naming the screen's things as the screen does, and
+// fitting every window.
+#include "app/CAboutBoxDlg.h"
+#include "app/CLauncherDlg.h"
+#include "common/resources/Resources.h"
+#include "common/resources/Translations.h"
+#include "tests/support/FakeSystemServices.h"
+#include "tutorials/copy_paste/CCopyPasteTutorialDlg.h"
+#include "tutorials/copy_paste/CopyPasteSteps.h"
+#include "tutorials/double_click/CDoubleClickTutorialDlg.h"
+#include "tutorials/drag_drop/CDragDropTutorialDlg.h"
+#include "tutorials/drag_drop/DragDropSteps.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QStyle>
+#include <QTest>
+#include <QXmlStreamReader>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+struct Message {
+    QString context;
+    QString source;
+    QString translation;
+    bool finished = false;
+};
+
+// An element's text; lupdate writes a carriage return as <byte value="xd"/>.
+QString readText(QXmlStreamReader& xml)
+{
+    QString text;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isCharacters())
+            text += xml.text();
+        else if (xml.isStartElement() && xml.name() == QLatin1String("byte"))
+            text += QChar(xml.attributes().value("value").toString().toUShort(nullptr, 16));
+        else if (xml.isEndElement() && xml.name() != QLatin1String("byte"))
+            break;
+    }
+    return text;
+}
+
+QList<Message> readTs(const QString& path)
+{
+    QList<Message> messages;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    while (xml.readNextStartElement() || !xml.atEnd()) {
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("message")) {
+            Message message{context, {}, {}, true};
+            while (xml.readNextStartElement()) {
+                if (xml.name() == QLatin1String("source")) {
+                    message.source = readText(xml);
+                } else if (xml.name() == QLatin1String("translation")) {
+                    message.finished = xml.attributes().value("type").isEmpty();
+                    message.translation = readText(xml);
+                } else {
+                    xml.skipCurrentElement();
+                }
+            }
+            messages << message;
+        }
+    }
+    return messages;
+}
+
+QStringList placeholders(const QString& text)
+{
+    QStringList found;
+    for (const auto& match : QRegularExpression(QStringLiteral("%\\d+")).globalMatch(text))
+        found << match.captured();
+    found.sort();
+    return found;
+}
+
+// A keyboard accelerator: a single & before a letter, as in "&Close".
+int accelerators(const QString& text)
+{
+    return text.count(QRegularExpression(QStringLiteral("&(?=\\w)")));
+}
+
+int bareLineFeeds(const QString& text) { return text.count('\n') - text.count(QLatin1String("\r\n")); }
+
+// The things on the screen that messages and long texts name in quotes,
+// with how the program translates each.
+struct ScreenName {
+    const char* english;
+    std::function<QString()> shown;
+};
+
+QList<ScreenName> screenNames()
+{
+    return {{"Start Over", [] { return Resources::LayoutText("Start Over"); }},
+            {"Show Me", [] { return Resources::LayoutText("Show Me"); }},
+            {"Click and Drag Me", [] { return DragDrop::Label(DragDrop::kPracticeLabel); }},
+            {"Destination Folder", [] { return DragDrop::Label(DragDrop::kDestinationLabel); }}};
+}
+
+// What is wrong with `translated` as the counterpart of `english`, where
+// the English names something on the screen in quotes.
+QStringList misnamed(const QString& english, const QString& translated)
+{
+    QStringList faults;
+    for (const ScreenName& name : screenNames()) {
+        const QString quotedEnglish = '"' + QString::fromLatin1(name.english) + '"';
+        const QString quoted = '"' + name.shown() + '"';
+        if (english.contains(quotedEnglish) && !translated.contains(quoted))
+            faults << QStringLiteral("names %1 but not %2").arg(quotedEnglish, quoted);
+    }
+    return faults;
+}
+
+std::unique_ptr<CDialog> window(const QString& which)
+{
+    if (which == QLatin1String("launcher"))
+        return std::make_unique<CLauncherDlg>();
+    if (which == QLatin1String("about"))
+        return std::make_unique<CAboutBoxDlg>();
+    if (which == QLatin1String("copy and paste"))
+        return std::make_unique<CCopyPasteTutorialDlg>();
+    if (which == QLatin1String("drag and drop"))
+        return std::make_unique<CDragDropTutorialDlg>();
+    return std::make_unique<CDoubleClickTutorialDlg>();
+}
+
+// The room a control's text needs, and the room it has, in pixels.
+QStringList crampedTexts(const QWidget* control)
+{
+    QStringList faults;
+    const QFontMetrics metrics(control->font());
+    const auto check = [&](const QString& text, int needed, int has) {
+        if (needed > has)
+            faults << QStringLiteral("\"%1\" needs %2 px, has %3").arg(text).arg(needed).arg(has);
+    };
+    if (const auto* label = qobject_cast<const QLabel*>(control);
+        label && label->pixmap().isNull() && !label->text().isEmpty()) {
+        if (!label->wordWrap())
+            check(label->text(), metrics.horizontalAdvance(label->text()), label->width());
+        else
+            check(label->text(), label->heightForWidth(label->width()), label->height());
+    } else if (const auto* button = qobject_cast<const QPushButton*>(control)) {
+        const QStyle* style = button->style();
+        check(button->text(),
+              metrics.horizontalAdvance(QString(button->text()).remove('&')) +
+                  style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+                  2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button),
+              button->width());
+        check(button->text(), metrics.height(), button->height());
+    } else if (const auto* box = qobject_cast<const QCheckBox*>(control)) {
+        check(box->text(), box->sizeHint().width(), box->width());
+    } else if (const auto* group = qobject_cast<const QGroupBox*>(control)) {
+        check(group->title(), metrics.horizontalAdvance(group->title()), group->width());
+    }
+    return faults;
+}
+
+bool showsText(const QWidget* control)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        return label->pixmap().isNull() && !label->text().isEmpty();
+    return qobject_cast<const QPushButton*>(control) || qobject_cast<const QCheckBox*>(control) ||
+           qobject_cast<const QPlainTextEdit*>(control);
+}
+
+QStringList languagesWithPseudo() { return Translations::Available() << Translations::kPseudoLanguage; }
+
+} // namespace
+
+class TestTranslations : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void cleanup();
+    void choosesTheDesktopsLanguage_data();
+    void choosesTheDesktopsLanguage();
+    void everyTextTranslatedFaithfully_data();
+    void everyTextTranslatedFaithfully();
+    void longTextsInEveryLanguage_data();
+    void longTextsInEveryLanguage();
+    void qtsOwnTextsComeWithTheLanguage();
+    void everyWindowFitsItsTexts_data();
+    void everyWindowFitsItsTexts();
+    void lessonsWorkWithTheTranslatedPracticeTexts_data();
+    void lessonsWorkWithTheTranslatedPracticeTexts();
+
+private:
+    FakeSystemServices m_services;
+};
+
+void TestTranslations::cleanup() { Translations::Install({QStringLiteral("en-US")}); }
+
+void TestTranslations::choosesTheDesktopsLanguage_data()
+{
+    QTest::addColumn<QStringList>("uiLanguages");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("German of Germany") << QStringList{"de-DE", "de-Latn-DE", "de"} << "de";
+    QTest::newRow("German of Austria") << QStringList{"de-AT", "de"} << "de";
+    QTest::newRow("Brazilian Portuguese") << QStringList{"pt-BR", "pt-Latn-BR", "pt"} << "pt_BR";
+    QTest::newRow("French of Canada") << QStringList{"fr-CA", "fr"} << "fr";
+    QTest::newRow("English first") << QStringList{"en-US", "de-DE"} << "";
+    QTest::newRow("no language set") << QStringList{"C"} << "";
+    QTest::newRow("untranslated, then Dutch") << QStringList{"sv-SE", "sv", "nl"} << "nl";
+    QTest::newRow("untranslated only") << QStringList{"sv-SE", "sv"} << "";
+    QTest::newRow("pseudo-language") << QStringList{"en-XA", "en-US"} << "en_XA";
+}
+
+void TestTranslations::choosesTheDesktopsLanguage()
+{
+    QFETCH(QStringList, uiLanguages);
+    QFETCH(QString, language);
+    Translations::Install(uiLanguages);
+    QCOMPARE(Translations::Language(), language);
+    const QString close = Resources::LayoutText("Close");
+    QCOMPARE(close == QLatin1String("Close"), language.isEmpty());
+}
+
+void TestTranslations::everyTextTranslatedFaithfully_data()
+{
+    QTest::addColumn<QString>("language");
+    const QStringList available = Translations::Available();
+    QVERIFY(available.size() >= 6);
+    for (const QString& language : available)
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+void TestTranslations::everyTextTranslatedFaithfully()
+{
+    QFETCH(QString, language);
+    const QList<Message> messages =
+        readTs(QStringLiteral(KESTRIN_SOURCE_DIR "/translations/kestrin_%1.ts").arg(language));
+    QVERIFY(!messages.isEmpty());
+    Translations::Install({language});
+
+    QStringList faults;
+    const auto fault = [&faults](const Message& m, const QString& what) {
+        faults << QStringLiteral("%1 \"%2\": %3").arg(m.context, m.source.left(40), what);
+    };
+    for (const Message& m : messages) {
+        if (!m.finished || m.translation.isEmpty()) {
+            fault(m, QStringLiteral("not translated"));
+            continue;
+        }
+        if (placeholders(m.translation) != placeholders(m.source))
+            fault(m, QStringLiteral("placeholders differ"));
+        if (m.translation.count(QLatin1String("\r\n")) != m.source.count(QLatin1String("\r\n")) ||
+            bareLineFeeds(m.translation) != bareLineFeeds(m.source))
+            fault(m, QStringLiteral("line breaks differ"));
+        if (accelerators(m.source) != accelerators(m.translation))
+            fault(m, QStringLiteral("keyboard accelerator lost"));
+        if (m.source.endsWith(QLatin1String(":\t")) &&
+            !QRegularExpression(QStringLiteral("^[^\t]+\t:\t$")).match(m.translation).hasMatch())
+            fault(m, QStringLiteral("a statistics name needs one tab each side of its colon"));
+        for (const QString& wrong : misnamed(m.source, m.translation))
+            fault(m, wrong);
+    }
+
+    // The steps point at the first and last letters of the sentence to select.
+    const QString sentence = CopyPasteSteps::PracticeSentence();
+    QVERIFY(sentence != QLatin1String(CopyPasteSteps::kPracticeSentence));
+    QVERIFY2(!sentence.contains('\n') && sentence.front().isUpper() && sentence.back().isLetter(),
+             qPrintable(sentence));
+    const QString firstStep = Resources::LayoutText(
+        "Put the mouse pointer just to the left of the capital \"H\" in the box below (marked "
+        "\"#1\"), then press the left mouse button and hold it down.");
+    const QString secondStep = Resources::LayoutText(
+        "Keep holding the button and drag the mouse to the right and down until the pointer is "
+        "just past the lowercase \"e\" of \"stop here\" (marked \"#2\"), then let go.  This is "
+        "called \"Selecting Text\".");
+    if (!firstStep.contains('"' + sentence.front() + '"'))
+        faults << QStringLiteral("Step 1 does not name the sentence's first letter");
+    if (!secondStep.contains('"' + sentence.back() + '"'))
+        faults << QStringLiteral("Step 2 does not name the sentence's last letter");
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+}
+
+void TestTranslations::longTextsInEveryLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("id");
+    for (const QString& language : Translations::Available()) {
+        for (int id : {151, 165, 166, 167})
+            QTest::addRow("%s %d", qPrintable(language), id) << language << id;
+    }
+}
+
+void TestTranslations::longTextsInEveryLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(int, id);
+    const QString english = Resources::LoadTextString(id);
+    Translations::Install({language});
+    const QString text = Resources::LoadTextString(id);
+    QVERIFY(text != english);
+    QVERIFY(!text.contains(QChar::ReplacementCharacter));
+    QCOMPARE(text.count(QLatin1String("\r\n")), english.count(QLatin1String("\r\n")));
+    QCOMPARE(bareLineFeeds(text), 0);
+    QVERIFY2(text.indexOf(QLatin1String("\r\n\r\n")) == text.indexOf(QLatin1String("\r\n")),
+             "the heading stands alone");
+    const QStringList faults = misnamed(english, text);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+    // The English bytes stay as they are.
+    QCOMPARE(Resources::LoadText(id)->size(), english.size());
+}
+
+void TestTranslations::qtsOwnTextsComeWithTheLanguage()
+{
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFile::exists(folder + QStringLiteral("/qtbase_de.qm")))
+        QSKIP("Qt's German translation is not installed");
+    Translations::Install({QStringLiteral("de-DE")});
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Abbrechen"));
+    Translations::Install({QStringLiteral("en-US")});
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Cancel"));
+}
+
+void TestTranslations::everyWindowFitsItsTexts_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("which");
+    for (const QString& language : QStringList{"en"} + languagesWithPseudo()) {
+        for (const char* which :
+             {"launcher", "about", "copy and paste", "drag and drop", "double click"})
+            QTest::addRow("%s %s", qPrintable(language), which) << language << which;
+    }
+}
+
+void TestTranslations::everyWindowFitsItsTexts()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, which);
+    Translations::Install({language});
+    const auto dialog = window(which);
+    QVERIFY(dialog->Create());
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(dialog->width() <= screen.width() && dialog->height() <= screen.height());
+
+    QStringList faults;
+    const QList<QWidget*> controls = dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* control : controls) {
+        if (control->isHidden())
+            continue;
+        faults << crampedTexts(control);
+        if (!dialog->rect().contains(control->geometry()))
+            faults << QStringLiteral("%1 \"%2\" reaches past the window (%3 > %4)")
+                          .arg(control->objectName(), control->accessibleName())
+                          .arg(control->geometry().right())
+                          .arg(dialog->width());
+    }
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        for (qsizetype j = i + 1; j < controls.size(); ++j) {
+            const QWidget* a = controls[i];
+            const QWidget* b = controls[j];
+            if (showsText(a) && showsText(b) && !a->isHidden() && !b->isHidden() &&
+                a->geometry().intersects(b->geometry()))
+                faults << QStringLiteral("%1 overlaps %2").arg(a->objectName(), b->objectName());
+        }
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+}
+
+void TestTranslations::lessonsWorkWithTheTranslatedPracticeTexts_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString& language : languagesWithPseudo())
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+// The trackers compare what the user did with the texts shown, in whatever
+// language they are shown.
+void TestTranslations::lessonsWorkWithTheTranslatedPracticeTexts()
+{
+    QFETCH(QString, language);
+    Translations::Install({language});
+    using namespace CopyPasteSteps;
+    const QString sentence = PracticeSentence();
+    Observation seen;
+    seen.practiceText = sentence;
+    seen.selEnd = sentence.size();
+    seen.focusInPractice = true;
+    seen.leftButtonDown = [] { return false; };
+    seen.clipboardText = [&] { return sentence; };
+    seen.targetText = [&] { return sentence; };
+    QCOMPARE(Decide(Selecting, seen).nextStep, int(Selected));
+    QCOMPARE(Decide(Selected, seen).nextStep, int(Copied));
+    seen.focusInTarget = true;
+    seen.focusInPractice = false;
+    QCOMPARE(Decide(Placed, seen).nextStep, int(Done));
+    seen.practiceText = QString::fromLatin1(kPracticeSentence);
+    // The pseudo-language pads a button's text but not the same words quoted.
+    if (language != QLatin1String(Translations::kPseudoLanguage))
+        QVERIFY(Decide(Selecting, seen).message.contains('"' + Resources::LayoutText("Start Over") + '"'));
+
+    const QString practiceItem = DragDrop::Label(DragDrop::kPracticeLabel);
+    QCOMPARE(DragDrop::onBeginDrag(practiceItem).next, int(DragDrop::Dragging));
+    QCOMPARE(DragDrop::onBeginDrag(QStringLiteral("Click and Drag Me")).next == DragDrop::Dragging,
+             practiceItem == QLatin1String("Click and Drag Me"));
+}
+
+QTEST_MAIN(TestTranslations)
+#include "tst_translations.moc"
