@@ -393,10 +393,6 @@ Se vuoi riprovare, premi il pulsante &quot;Ricomincia&quot;.</translation>
         <translation>Messaggio di benvenuto</translation>
     </message>
     <message>
-        <source>www.vellumark.example</source>
-        <translation>www.vellumark.example</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Chiudi</translation>
     </message>
