@@ -5,7 +5,7 @@
     <name>CCopyPasteTutorialDlg</name>
     <message>
         <source>Internal Error:  Contact %1.</source>
-        <translation>Erreur interne&#xa0;: veuillez contacter %1.</translation>
+        <translation>Erreur interne&#x202f;: veuillez contacter %1.</translation>
     </message>
 </context>
 <context>
@@ -100,7 +100,7 @@ with the given filename extension.</source>
         <source>Unable to open hyperlink:
 
 </source>
-        <translation>Impossible d&apos;ouvrir le lien hypertexte&#xa0;:
+        <translation>Impossible d&apos;ouvrir le lien hypertexte&#x202f;:
 
 </translation>
     </message>
@@ -119,13 +119,13 @@ with the given filename extension.</source>
         <source>Steps 1 &amp; 2 are Complete!  Good Job!<byte value="xd"/>
 <byte value="xd"/>
 You have selected the text as instructed! Now move on to Step 3.</source>
-        <translation>Étapes 1 et 2 terminées&#xa0;! Bravo&#xa0;!<byte value="xd"/>
+        <translation>Étapes 1 et 2 terminées&#x202f;! Bravo&#x202f;!<byte value="xd"/>
 <byte value="xd"/>
-Vous avez sélectionné le texte comme demandé&#xa0;! Passez maintenant à l&apos;étape 3.</translation>
+Vous avez sélectionné le texte comme demandé&#x202f;! Passez maintenant à l&apos;étape 3.</translation>
     </message>
     <message>
         <source>Oops... Something isn&apos;t quite right.  You had previously selected the text properly, but now the text window is not active so you will not be able to copy from it.  Please start over from Step 1.</source>
-        <translation>Oups... Quelque chose ne va pas tout à fait. Vous aviez bien sélectionné le texte, mais la zone de texte n&apos;est plus active&#xa0;: vous ne pourrez donc pas copier depuis celle-ci. Veuillez recommencer à l&apos;étape 1.</translation>
+        <translation>Oups... Quelque chose ne va pas tout à fait. Vous aviez bien sélectionné le texte, mais la zone de texte n&apos;est plus active&#x202f;: vous ne pourrez donc pas copier depuis celle-ci. Veuillez recommencer à l&apos;étape 1.</translation>
     </message>
     <message>
         <source>Oops... The selected text isn&apos;t quite right.  Please start over at Step 1.</source>
@@ -143,33 +143,33 @@ Vous avez sélectionné le texte comme demandé&#xa0;! Passez maintenant à l&ap
         <source>Step 3 is Complete!  Good Job!<byte value="xd"/>
 <byte value="xd"/>
 You have copied the text as instructed!  Now move on to Step 4.</source>
-        <translation>Étape 3 terminée&#xa0;! Bravo&#xa0;!<byte value="xd"/>
+        <translation>Étape 3 terminée&#x202f;! Bravo&#x202f;!<byte value="xd"/>
 <byte value="xd"/>
-Vous avez copié le texte comme demandé&#xa0;! Passez maintenant à l&apos;étape 4.</translation>
+Vous avez copié le texte comme demandé&#x202f;! Passez maintenant à l&apos;étape 4.</translation>
     </message>
     <message>
         <source>Oops!  Something went wrong.  You need to select the text again.  Please start over at Step 1.</source>
-        <translation>Oups&#xa0;! Quelque chose s&apos;est mal passé. Vous devez sélectionner le texte à nouveau. Veuillez recommencer à l&apos;étape 1.</translation>
+        <translation>Oups&#x202f;! Quelque chose s&apos;est mal passé. Vous devez sélectionner le texte à nouveau. Veuillez recommencer à l&apos;étape 1.</translation>
     </message>
     <message>
         <source>Step 4 is Complete!  Good Job!<byte value="xd"/>
 <byte value="xd"/>
 You have positioned the insertion pointer to the right text box!  Now move on to Step 5.</source>
-        <translation>Étape 4 terminée&#xa0;! Bravo&#xa0;!<byte value="xd"/>
+        <translation>Étape 4 terminée&#x202f;! Bravo&#x202f;!<byte value="xd"/>
 <byte value="xd"/>
-Vous avez placé le curseur dans la bonne zone de texte&#xa0;! Passez maintenant à l&apos;étape 5.</translation>
+Vous avez placé le curseur dans la bonne zone de texte&#x202f;! Passez maintenant à l&apos;étape 5.</translation>
     </message>
     <message>
         <source>Oops!  Something went wrong.  You still need to complete Step 4.</source>
-        <translation>Oups&#xa0;! Quelque chose s&apos;est mal passé. Vous devez encore terminer l&apos;étape 4.</translation>
+        <translation>Oups&#x202f;! Quelque chose s&apos;est mal passé. Vous devez encore terminer l&apos;étape 4.</translation>
     </message>
     <message>
         <source>Congratulations!  You did it!<byte value="xd"/>
 <byte value="xd"/>
 You successfully copied and pasted text from one window to another!</source>
-        <translation>Félicitations&#xa0;! Vous avez réussi&#xa0;!<byte value="xd"/>
+        <translation>Félicitations&#x202f;! Vous avez réussi&#x202f;!<byte value="xd"/>
 <byte value="xd"/>
-Vous avez copié du texte dans une fenêtre et l&apos;avez collé dans une autre&#xa0;!</translation>
+Vous avez copié du texte dans une fenêtre et l&apos;avez collé dans une autre&#x202f;!</translation>
     </message>
     <message>
         <source>Here is the text that you will select for your tutorial on cut/copy/paste - stop here</source>
@@ -204,7 +204,7 @@ Vous avez copié du texte dans une fenêtre et l&apos;avez collé dans une autre
     </message>
     <message>
         <source>First click... Now quickly click again!</source>
-        <translation>Premier clic... Cliquez vite une seconde fois&#xa0;!</translation>
+        <translation>Premier clic... Cliquez vite une seconde fois&#x202f;!</translation>
     </message>
     <message>
         <source>Sorry.  Not quite fast enough.<byte value="xd"/>
@@ -226,9 +226,9 @@ Essayez encore, en gardant la souris immobile pendant le double-clic.</translati
         <source>Success!  <byte value="xd"/>
 <byte value="xd"/>
 You successfully double clicked the mouse!</source>
-        <translation>Réussi&#xa0;!<byte value="xd"/>
+        <translation>Réussi&#x202f;!<byte value="xd"/>
 <byte value="xd"/>
-Vous avez bien double-cliqué&#xa0;!</translation>
+Vous avez bien double-cliqué&#x202f;!</translation>
     </message>
     <message>
         <source>Try Again... You have to click twice.</source>
@@ -254,7 +254,7 @@ Pensez à garder la souris immobile pendant le double-clic.</translation>
         <source>Practice makes perfect! <byte value="xd"/>
 <byte value="xd"/>
 See how many times in a row you can double click.</source>
-        <translation>C&apos;est en forgeant qu&apos;on devient forgeron&#xa0;!<byte value="xd"/>
+        <translation>C&apos;est en forgeant qu&apos;on devient forgeron&#x202f;!<byte value="xd"/>
 <byte value="xd"/>
 Voyez combien de double-clics vous réussissez d&apos;affilée.</translation>
     </message>
@@ -293,17 +293,17 @@ Voyez combien de double-clics vous réussissez d&apos;affilée.</translation>
         <source>Great!<byte value="xd"/>
 <byte value="xd"/>
 You got Step 1.  You have got the mouse over the right tree item!  Please move on to Step 2.</source>
-        <translation>Très bien&#xa0;!<byte value="xd"/>
+        <translation>Très bien&#x202f;!<byte value="xd"/>
 <byte value="xd"/>
-Étape 1 réussie. Le pointeur de la souris est sur le bon élément&#xa0;! Passez maintenant à l&apos;étape 2.</translation>
+Étape 1 réussie. Le pointeur de la souris est sur le bon élément&#x202f;! Passez maintenant à l&apos;étape 2.</translation>
     </message>
     <message>
         <source>Great!<byte value="xd"/>
 <byte value="xd"/>
 You got Step 2.  You clicked the right tree item!  Please continue to Step 3.</source>
-        <translation>Très bien&#xa0;!<byte value="xd"/>
+        <translation>Très bien&#x202f;!<byte value="xd"/>
 <byte value="xd"/>
-Étape 2 réussie. Vous avez cliqué sur le bon élément&#xa0;! Continuez avec l&apos;étape 3.</translation>
+Étape 2 réussie. Vous avez cliqué sur le bon élément&#x202f;! Continuez avec l&apos;étape 3.</translation>
     </message>
     <message>
         <source>Oops... You clicked on the correct tree item, but you need to continue to hold the mouse down to complete Step 2.  Please try again.</source>
@@ -313,15 +313,15 @@ You got Step 2.  You clicked the right tree item!  Please continue to Step 3.</s
         <source>Super!<byte value="xd"/>
 <byte value="xd"/>
 You got Step 3.  You are dragging the tree item!  Now just keep dragging until the cursor is over the &quot;Destination Folder&quot;.</source>
-        <translation>Super&#xa0;!<byte value="xd"/>
+        <translation>Super&#x202f;!<byte value="xd"/>
 <byte value="xd"/>
-Étape 3 réussie. Vous faites glisser l&apos;élément&#xa0;! Continuez simplement à le faire glisser jusqu&apos;à ce que le pointeur soit sur &quot;Dossier de destination&quot;.</translation>
+Étape 3 réussie. Vous faites glisser l&apos;élément&#x202f;! Continuez simplement à le faire glisser jusqu&apos;à ce que le pointeur soit sur &quot;Dossier de destination&quot;.</translation>
     </message>
     <message>
         <source>Oops!<byte value="xd"/>
 <byte value="xd"/>
 You are dragging the wrong item.  Please press the &quot;Start Over&quot; button.</source>
-        <translation>Oups&#xa0;!<byte value="xd"/>
+        <translation>Oups&#x202f;!<byte value="xd"/>
 <byte value="xd"/>
 Vous faites glisser le mauvais élément. Veuillez cliquer sur le bouton &quot;Recommencer&quot;.</translation>
     </message>
@@ -329,7 +329,7 @@ Vous faites glisser le mauvais élément. Veuillez cliquer sur le bouton &quot;R
         <source>Congratulations!  You got it!<byte value="xd"/>
 <byte value="xd"/>
 If you would like to try again, please press the &quot;Start Over&quot; button.</source>
-        <translation>Félicitations&#xa0;! Vous avez réussi&#xa0;!<byte value="xd"/>
+        <translation>Félicitations&#x202f;! Vous avez réussi&#x202f;!<byte value="xd"/>
 <byte value="xd"/>
 Si vous voulez réessayer, cliquez sur le bouton &quot;Recommencer&quot;.</translation>
     </message>
@@ -402,7 +402,7 @@ Si vous voulez réessayer, cliquez sur le bouton &quot;Recommencer&quot;.</trans
     </message>
     <message>
         <source>Would you like more help?  Visit our web site:</source>
-        <translation>Vous voulez plus d&apos;aide&#xa0;? Visitez notre site web&#xa0;:</translation>
+        <translation>Vous voulez plus d&apos;aide&#x202f;? Visitez notre site web&#x202f;:</translation>
     </message>
     <message>
         <source>Tutorials</source>
@@ -414,7 +414,7 @@ Si vous voulez réessayer, cliquez sur le bouton &quot;Recommencer&quot;.</trans
     </message>
     <message>
         <source>Step 1:</source>
-        <translation>Étape 1&#xa0;:</translation>
+        <translation>Étape 1&#x202f;:</translation>
     </message>
     <message>
         <source>Put the mouse pointer just to the left of the capital &quot;H&quot; in the box below (marked &quot;#1&quot;), then press the left mouse button and hold it down.</source>
@@ -422,7 +422,7 @@ Si vous voulez réessayer, cliquez sur le bouton &quot;Recommencer&quot;.</trans
     </message>
     <message>
         <source>Step 2:</source>
-        <translation>Étape 2&#xa0;:</translation>
+        <translation>Étape 2&#x202f;:</translation>
     </message>
     <message>
         <source>Keep holding the button and drag the mouse to the right and down until the pointer is just past the lowercase &quot;e&quot; of &quot;stop here&quot; (marked &quot;#2&quot;), then let go.  This is called &quot;Selecting Text&quot;.</source>
@@ -430,7 +430,7 @@ Si vous voulez réessayer, cliquez sur le bouton &quot;Recommencer&quot;.</trans
     </message>
     <message>
         <source>Step 3:</source>
-        <translation>Étape 3&#xa0;:</translation>
+        <translation>Étape 3&#x202f;:</translation>
     </message>
     <message>
         <source>Hold down the &quot;Ctrl&quot; key, press the &quot;c&quot; key once, then let go of both.  This is called &quot;Copying Text&quot;.</source>
@@ -438,7 +438,7 @@ Si vous voulez réessayer, cliquez sur le bouton &quot;Recommencer&quot;.</trans
     </message>
     <message>
         <source>Step 4:</source>
-        <translation>Étape 4&#xa0;:</translation>
+        <translation>Étape 4&#x202f;:</translation>
     </message>
     <message>
         <source>Click once inside the lower box.  This puts the insertion pointer (the blinking line) there.</source>
@@ -446,7 +446,7 @@ Si vous voulez réessayer, cliquez sur le bouton &quot;Recommencer&quot;.</trans
     </message>
     <message>
         <source>Step 5:</source>
-        <translation>Étape 5&#xa0;:</translation>
+        <translation>Étape 5&#x202f;:</translation>
     </message>
     <message>
         <source>Hold down the &quot;Ctrl&quot; key, press the &quot;v&quot; key once, then let go of both.  This is called &quot;Pasting Text&quot;.</source>
@@ -490,7 +490,7 @@ Si vous voulez réessayer, cliquez sur le bouton &quot;Recommencer&quot;.</trans
     </message>
     <message>
         <source>Click twice in rapid succession and keep the mouse still between the two clicks.  This tutorial measures both: how fast you click and whether the mouse moved.</source>
-        <translation>Cliquez deux fois de suite, rapidement, et gardez la souris immobile entre les deux clics. Ce tutoriel vérifie les deux&#xa0;: la vitesse de vos clics et si la souris a bougé.</translation>
+        <translation>Cliquez deux fois de suite, rapidement, et gardez la souris immobile entre les deux clics. Ce tutoriel vérifie les deux&#x202f;: la vitesse de vos clics et si la souris a bougé.</translation>
     </message>
     <message>
         <source>Visualize It</source>
@@ -546,7 +546,7 @@ Si vous voulez réessayer, cliquez sur le bouton &quot;Recommencer&quot;.</trans
     </message>
     <message>
         <source>Overview:</source>
-        <translation>Présentation&#xa0;:</translation>
+        <translation>Présentation&#x202f;:</translation>
     </message>
     <message>
         <source>Overview</source>
@@ -554,7 +554,7 @@ Si vous voulez réessayer, cliquez sur le bouton &quot;Recommencer&quot;.</trans
     </message>
     <message>
         <source>Tutorial Status:</source>
-        <translation>Votre progression&#xa0;:</translation>
+        <translation>Votre progression&#x202f;:</translation>
     </message>
     <message>
         <source>Tutorial Status</source>

@@ -19,7 +19,6 @@
 #include <QStyleHints>
 #include <QTest>
 #include <QTextBlock>
-#include <QTextLayout>
 
 namespace {
 
@@ -33,9 +32,11 @@ QString translated(const char* context, const char* english)
 }
 
 // Where a character of a plain text box is drawn, in its viewport.
-qreal xOf(const QTextBlock& block, int position)
+int xOf(QPlainTextEdit* box, const QTextBlock& block, int position)
 {
-    return block.layout()->lineForTextPosition(position).cursorToX(position);
+    QTextCursor at(block);
+    at.setPosition(block.position() + position);
+    return box->cursorRect(at).x();
 }
 
 } // namespace
@@ -175,12 +176,12 @@ void TestLanguagesEndToEnd::doubleClick()
 
     // The names, their colons and the figures each start in one column.
     auto* box = qobject_cast<QPlainTextEdit*>(dialog.GetDlgItem(TutorialStatus::kStatusBoxId));
-    QList<qreal> colons, figures;
+    QList<int> colons, figures;
     for (QTextBlock line = box->document()->begin(); line.isValid(); line = line.next()) {
         const int colon = line.text().indexOf(':');
         QVERIFY(colon > 0);
-        colons << xOf(line, colon);
-        figures << xOf(line, colon + 2);
+        colons << xOf(box, line, colon);
+        figures << xOf(box, line, colon + 2);
     }
     QCOMPARE(colons.size(), 5);
     for (qsizetype i = 1; i < colons.size(); ++i) {

@@ -271,6 +271,10 @@ void TestTranslations::everyTextTranslatedFaithfully()
             fault(m, QStringLiteral("a statistics name needs one tab each side of its colon"));
         for (const QString& wrong : misnamed(m.source, m.translation))
             fault(m, wrong);
+        // Text boxes give a no-break space back as a plain space, so a status
+        // with one would never read as the message the window put there.
+        if (m.translation.contains(QChar::Nbsp))
+            fault(m, QStringLiteral("no-break space (U+00A0); use U+202F"));
     }
 
     // The steps point at the first and last letters of the sentence to select.
@@ -311,6 +315,7 @@ void TestTranslations::longTextsInEveryLanguage()
     const QString text = Resources::LoadTextString(id);
     QVERIFY(text != english);
     QVERIFY(!text.contains(QChar::ReplacementCharacter));
+    QVERIFY(!text.contains(QChar::Nbsp));
     QCOMPARE(text.count(QLatin1String("\r\n")), english.count(QLatin1String("\r\n")));
     QCOMPARE(bareLineFeeds(text), 0);
     QVERIFY2(text.indexOf(QLatin1String("\r\n\r\n")) == text.indexOf(QLatin1String("\r\n")),
