@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyleOptionButton>
 #include <QTimer>
 #include <QWindow>
 
@@ -125,6 +126,45 @@ QFont fittingFont(const QSize& layoutSize, const QWidget* owner)
     return font;
 }
 
+// Whether a control's text fits a room of so many pixels with the window's
+// font: measured as the controls measure themselves, before any is made.
+std::function<bool(const ControlTemplate&, const QSize&)> textFits(const QFont& font,
+                                                                    const QStyle* style)
+{
+    return [metrics = QFontMetrics(font), style](const ControlTemplate& c, const QSize& room) {
+        const QString text = QString(c.text).remove('&');
+        if (text.isEmpty())
+            return true;
+        if (c.kind == QLatin1String("label")) {
+            if (c.rect.height() <= kOneLineDlu)
+                return metrics.horizontalAdvance(c.text) <= room.width();
+            return metrics.boundingRect(QRect(0, 0, room.width(), 1 << 20),
+                                        Qt::AlignLeft | Qt::TextWordWrap, c.text)
+                       .height() <= room.height();
+        }
+        if (c.kind == QLatin1String("button") || c.kind == QLatin1String("defbutton")) {
+            // The text and the button's own margins; a style's smallest
+            // button width is no reason to stretch the window.
+            return metrics.horizontalAdvance(text) + style->pixelMetric(QStyle::PM_ButtonMargin) +
+                       2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth) <=
+                   room.width();
+        }
+        if (c.kind == QLatin1String("checkbox")) {
+            QStyleOptionButton option;
+            option.text = c.text;
+            return style->sizeFromContents(QStyle::CT_CheckBox, &option,
+                                           metrics.size(Qt::TextShowMnemonic, c.text))
+                       .width() <= room.width();
+        }
+        if (c.kind == QLatin1String("group"))
+            return metrics.horizontalAdvance(text) + 2 * metrics.averageCharWidth() <= room.width();
+        return true;
+    };
+}
+
+// How far a layout may stretch for its texts, screen permitting.
+constexpr int kMostPercent = 250;
+
 } // namespace
 
 CSystemMenu::CSystemMenu() { AppendItem(CDialog::SC_CLOSE, QObject::tr("&Close")); }
@@ -177,43 +217,24 @@ bool CDialog::build()
     const int roomWidth = workAreaFor(ownerWindow()).width() - kTypicalDecoration.left() -
                           kTypicalDecoration.right();
     for (;;) {
-        setFont(font);
         m_units = DialogUnits::fromFont(font);
-        createControls(*layout);
-        const int percent = widthPercentForTexts();
-        if (percent <= 100)
-            break;
+        const int percent = widthPercentToFit(*layout, m_units, textFits(font, style()), kMostPercent);
         const int maxPercent =
             100 * roomWidth / std::max(1, m_units.toPixelsX(layout->size.width()));
         if (percent <= maxPercent || font.pointSizeF() <= kSmallestPointSize) {
-            removeControls();
             m_units.widthPercent = std::max(100, std::min(percent, maxPercent));
-            createControls(*layout);
             break;
         }
-        removeControls();
         font.setPointSizeF(std::max(kSmallestPointSize, font.pointSizeF() - 0.5));
     }
-    return true;
-}
+    setFont(font);
+    setFixedSize(m_units.toPixelsX(layout->size.width()), m_units.toPixelsY(layout->size.height()));
 
-void CDialog::removeControls()
-{
-    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        delete control;
-    m_controls.clear();
-    m_layoutRects.clear();
-}
-
-void CDialog::createControls(const DialogTemplate& layout)
-{
-    setFixedSize(m_units.toPixelsX(layout.size.width()), m_units.toPixelsY(layout.size.height()));
     QList<QWidget*> groups;
-    for (const ControlTemplate& control : layout.controls) {
+    for (const ControlTemplate& control : layout->controls) {
         QWidget* widget = createControl(control);
         if (!widget)
             continue;
-        m_layoutRects.insert(widget, m_units.toPixels(control.rect));
         if (control.id >= 0)
             m_controls.insert(control.id, widget);
         if (qobject_cast<QGroupBox*>(widget))
@@ -223,50 +244,7 @@ void CDialog::createControls(const DialogTemplate& layout)
     // through to the window, like any other decoration.
     for (QWidget* group : groups)
         group->lower();
-}
-
-// The stretch, in per cent, at which every text has the room the layout
-// gives it: a wrapped text its height, any other text its width.
-int CDialog::widthPercentForTexts() const
-{
-    constexpr int kStep = 5;
-    constexpr int kMostPercent = 250;
-    int percent = 100;
-    for (auto it = m_layoutRects.cbegin(); it != m_layoutRects.cend(); ++it) {
-        const QWidget* widget = it.key();
-        const QRect room = it.value();
-        if (room.width() <= 0)
-            continue;
-        const QFontMetrics metrics(widget->font());
-        int needed = 0;
-        if (const auto* label = qobject_cast<const QLabel*>(widget);
-            label && label->pixmap().isNull() && !label->text().isEmpty()) {
-            if (!label->wordWrap()) {
-                needed = label->sizeHint().width();
-            } else {
-                int wrapped = percent;
-                while (wrapped < kMostPercent &&
-                       label->heightForWidth(room.width() * wrapped / 100) > room.height())
-                    wrapped += kStep;
-                percent = std::max(percent, wrapped);
-            }
-        } else if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
-            // The text and the button's own margins; a style's smallest
-            // button width is no reason to stretch the window.
-            const QStyle* style = button->style();
-            needed = metrics.horizontalAdvance(QString(button->text()).remove('&')) +
-                     style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
-                     2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
-        } else if (qobject_cast<const QCheckBox*>(widget)) {
-            needed = widget->sizeHint().width();
-        } else if (const auto* group = qobject_cast<const QGroupBox*>(widget);
-                   group && !group->title().isEmpty()) {
-            needed = metrics.horizontalAdvance(group->title()) + 2 * metrics.averageCharWidth();
-        }
-        if (needed > room.width())
-            percent = std::max(percent, (100 * needed + room.width() - 1) / room.width());
-    }
-    return std::min(percent, kMostPercent);
+    return true;
 }
 
 QWidget* CDialog::createControl(const ControlTemplate& c)

@@ -102,10 +102,7 @@ private:
     void frameChanged();
     // From the keyboard the menu opens at the window's top-left corner.
     void popupSystemMenuFromKeyboard() { PopupSystemMenu(mapToGlobal(QPoint(0, 0)), true); }
-    void createControls(const DialogTemplate& layout);
-    void removeControls();
     QWidget* createControl(const ControlTemplate& control);
-    int widthPercentForTexts() const;
     void KillAllTimers();
 
     int m_layoutId;
@@ -114,8 +111,6 @@ private:
     bool m_inModalRun = false;
     std::optional<int> m_endedWith;
     DialogUnits m_units;
-    // Each control's room in the layout, in pixels: labels may grow past it.
-    QHash<const QWidget*, QRect> m_layoutRects;
     QHash<int, QWidget*> m_controls;
     QHash<int, int> m_timers; // window timer id -> service handle
     std::optional<CSystemMenu> m_systemMenu;

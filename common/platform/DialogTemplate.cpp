@@ -77,6 +77,22 @@ std::optional<DialogTemplate> parseDialogTemplate(const QByteArray& json,
     return layout;
 }
 
+int widthPercentToFit(const DialogTemplate& layout, DialogUnits units,
+                      const std::function<bool(const ControlTemplate&, const QSize&)>& fits,
+                      int mostPercent)
+{
+    constexpr int kStep = 5;
+    // A text that fits a room fits any wider one, so each control only
+    // ever needs the stretch raised from where the previous ones left it.
+    units.widthPercent = 100;
+    for (const ControlTemplate& control : layout.controls) {
+        while (units.widthPercent < mostPercent &&
+               !fits(control, units.toPixels(control.rect).size()))
+            units.widthPercent = std::min(mostPercent, units.widthPercent + kStep);
+    }
+    return units.widthPercent;
+}
+
 int mulDiv(int a, int b, int c)
 {
     const long long product = static_cast<long long>(a) * b;

@@ -62,5 +62,13 @@ struct DialogUnits {
 qreal fitFontSize(const QSize& layoutSize, const QSize& room, qreal desktopSize, qreal smallest,
                   const std::function<DialogUnits(qreal)>& unitsAt);
 
+// The horizontal stretch of a layout, in per cent and in steps of five, at
+// which every control's text fits the room the layout gives it (`fits` says
+// whether a control's text fits a room of so many pixels): 100 where all
+// fit already, never more than `mostPercent`.
+int widthPercentToFit(const DialogTemplate& layout, DialogUnits units,
+                      const std::function<bool(const ControlTemplate&, const QSize&)>& fits,
+                      int mostPercent);
+
 // a * b / c rounded half away from zero.
 int mulDiv(int a, int b, int c);

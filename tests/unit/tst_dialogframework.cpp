@@ -28,6 +28,8 @@ private Q_SLOTS:
     void mulDivRoundsHalfAwayFromZero();
     void fontFitsTheRoom_data();
     void fontFitsTheRoom();
+    void layoutStretchesForLongTexts_data();
+    void layoutStretchesForLongTexts();
     void pushSetsTextOnlyWhenDifferentOrLong_data();
     void pushSetsTextOnlyWhenDifferentOrLong();
     void timersById();
@@ -93,6 +95,39 @@ void TestDialogFramework::fontFitsTheRoom()
         return DialogUnits{qRound(size * 0.75), qRound(size * 1.5)};
     };
     QCOMPARE(fitFontSize(QSize(520, 305), room, desktopSize, 6.0, unitsAt), chosen);
+}
+
+void TestDialogFramework::layoutStretchesForLongTexts_data()
+{
+    // Two controls 100 dialog units wide, 6 x 13 base units: 150 pixels each.
+    // A text "needs" as many pixels as its length says.
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("second");
+    QTest::addColumn<int>("percent");
+    QTest::newRow("both fit") << 150 << 10 << 100;
+    QTest::newRow("one pixel too long") << 151 << 10 << 105;
+    QTest::newRow("the second needs more") << 160 << 200 << 135;
+    QTest::newRow("the first needs more") << 200 << 160 << 135;
+    QTest::newRow("no screen is that wide") << 1000 << 10 << 250;
+}
+
+void TestDialogFramework::layoutStretchesForLongTexts()
+{
+    QFETCH(int, first);
+    QFETCH(int, second);
+    QFETCH(int, percent);
+    DialogTemplate layout;
+    for (int length : {first, second}) {
+        ControlTemplate control;
+        control.kind = QStringLiteral("label");
+        control.text = QString(length, 'x');
+        control.rect = QRect(10, 10, 100, 8);
+        layout.controls << control;
+    }
+    const auto fits = [](const ControlTemplate& control, const QSize& room) {
+        return control.text.size() <= room.width();
+    };
+    QCOMPARE(widthPercentToFit(layout, DialogUnits{6, 13}, fits, 250), percent);
 }
 
 void TestDialogFramework::pushSetsTextOnlyWhenDifferentOrLong_data()
