@@ -100,13 +100,21 @@ QPixmap LoadBitmap(int id)
 {
     if (isHidden("bitmap", id))
         return {};
-    // Decoded once per id, as every window opened shows the same pictures.
-    static QHash<int, QPixmap> loaded;
-    if (const auto found = loaded.constFind(id); found != loaded.cend())
+    // Decoded once per id and language, as every window opened shows the
+    // same pictures. A picture with words on it may have its own version in
+    // the user's language.
+    static QHash<QString, QPixmap> loaded;
+    const QString language = Translations::Language();
+    const QString key = language + QLatin1Char('/') + QString::number(id);
+    if (const auto found = loaded.constFind(key); found != loaded.cend())
         return *found;
-    const QPixmap picture = readPng(QStringLiteral(":/res/bitmaps/%1.png").arg(id));
+    QPixmap picture;
+    if (!language.isEmpty())
+        picture = readPng(QStringLiteral(":/res/bitmaps/%1/%2.png").arg(language).arg(id));
+    if (picture.isNull())
+        picture = readPng(QStringLiteral(":/res/bitmaps/%1.png").arg(id));
     if (!picture.isNull())
-        loaded.insert(id, picture);
+        loaded.insert(key, picture);
     return picture;
 }
 

@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QPlainTextEdit>
@@ -293,6 +294,14 @@ void TestTranslations::everyTextTranslatedFaithfully()
         faults << QStringLiteral("Step 1 does not name the sentence's first letter");
     if (!secondStep.contains('"' + sentence.back() + '"'))
         faults << QStringLiteral("Step 2 does not name the sentence's last letter");
+
+    // The banner's line under the name is in the language too.
+    const QImage banner = Resources::LoadBitmap(129).toImage();
+    Translations::Install({QStringLiteral("en-US")});
+    const QImage english = Resources::LoadBitmap(129).toImage();
+    QCOMPARE(banner.size(), english.size());
+    if (banner == english)
+        faults << QStringLiteral("the banner is the English one");
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
 }
 

@@ -219,7 +219,23 @@ void drawLogoBackground(QPainter &p, QSize size, int stripe)
     p.fillRect(QRect(0, size.height() - stripe, size.width(), stripe), accent);
 }
 
-QImage makeBanner()
+// The banner's line under the name, in each language the program speaks.
+struct Tagline {
+    const char *language; // empty: English, the banner of bitmaps/129.png
+    const char *text;
+};
+constexpr Tagline kTaglines[] = {
+    {"", "mouse skills practice"},
+    {"de", "Mausgriffe üben"},
+    {"es", "practique con el ratón"},
+    {"fr", "s’exercer à la souris"},
+    {"it", "esercizi con il mouse"},
+    {"nl", "oefenen met de muis"},
+    {"pl", "ćwiczenia z myszą"},
+    {"pt_BR", "pratique o uso do mouse"},
+};
+
+QImage makeBanner(const char *taglineText)
 {
     const QSize size(382, 119);
     QImage img = opaque(size.width(), size.height(), Qt::white);
@@ -238,9 +254,9 @@ QImage makeBanner()
     p.setPen(kBrandBlue);
     p.drawText(QPointF(textLeft, 64), name);
 
-    const QString tagline = QStringLiteral("Kestrin ") + QChar(0x2013)
-                            + QStringLiteral(" mouse skills practice");
-    const QFont tagFont = uiFont(15, false);
+    const QString tagline = QStringLiteral("Kestrin ") + QChar(0x2013) + QLatin1Char(' ')
+                            + QString::fromUtf8(taglineText);
+    const QFont tagFont = fittedFont(tagline, size.width() - textLeft - 16, 15, false);
     p.setFont(tagFont);
     p.setPen(QColor(0x4a, 0x5a, 0x70));
     p.drawText(QPointF(textLeft + 2, 90), tagline);
@@ -898,6 +914,14 @@ bool checkAll()
         if (!img.isNull())
             checkOpaque(QString::fromLatin1(b.path), img);
     }
+    for (const Tagline &tagline : kTaglines) {
+        if (!*tagline.language)
+            continue;
+        const QString path = QStringLiteral("bitmaps/%1/129.png").arg(QLatin1String(tagline.language));
+        const QImage img = loadChecked(path, {382, 119});
+        if (!img.isNull())
+            checkOpaque(path, img);
+    }
     const struct { const char *path; QSize size; } overWindowBitmaps[] = {
         {"bitmaps/153.png", {25, 30}}, {"bitmaps/154.png", {22, 30}}, {"bitmaps/155.png", {9, 9}},
     };
@@ -940,7 +964,13 @@ int main(int argc, char **argv)
     g_outDir = args.last();
 
     if (!checkOnly) {
-        saveUnfiltered(makeBanner(), "bitmaps/129.png", {382, 119});
+        for (const Tagline &tagline : kTaglines) {
+            const QString folder = *tagline.language
+                ? QStringLiteral("bitmaps/%1/").arg(QLatin1String(tagline.language))
+                : QStringLiteral("bitmaps/");
+            QDir(g_outDir).mkpath(folder);
+            saveUnfiltered(makeBanner(tagline.text), folder + QStringLiteral("129.png"), {382, 119});
+        }
         saveUnfiltered(makeSmallLogo(), "bitmaps/152.png", {256, 61});
         save(makeMarker(25, 30, QStringLiteral("#2"), true), "bitmaps/153.png", {25, 30});
         save(makeMarker(22, 30, QStringLiteral("#1"), false), "bitmaps/154.png", {22, 30});
