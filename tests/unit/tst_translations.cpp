@@ -9,6 +9,7 @@
 #include "tutorials/copy_paste/CCopyPasteTutorialDlg.h"
 #include "tutorials/copy_paste/CopyPasteSteps.h"
 #include "tutorials/double_click/CDoubleClickTutorialDlg.h"
+#include "tutorials/double_click/DoubleClickLogic.h"
 #include "tutorials/drag_drop/CDragDropTutorialDlg.h"
 #include "tutorials/drag_drop/DragDropSteps.h"
 
@@ -422,6 +423,10 @@ void TestTranslations::lessonsWorkWithTheTranslatedPracticeTexts()
     // The pseudo-language pads a button's text but not the same words quoted.
     if (language != QLatin1String(Translations::kPseudoLanguage))
         QVERIFY(Decide(Selecting, seen).message.contains('"' + Resources::LayoutText("Start Over") + '"'));
+
+    // Figures are written as the language writes them.
+    const QString statistics = DoubleClick::StatisticsText(1, 0, 0, 2);
+    QVERIFY2(statistics.contains(QLocale(language).toString(33.33, 'f', 2)), qPrintable(statistics));
 
     const QString practiceItem = DragDrop::Label(DragDrop::kPracticeLabel);
     QCOMPARE(DragDrop::onBeginDrag(practiceItem).next, int(DragDrop::Dragging));

@@ -1,6 +1,9 @@
 #include "tutorials/double_click/DoubleClickLogic.h"
 
+#include "common/resources/Translations.h"
+
 #include <QCoreApplication>
+#include <QLocale>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -26,7 +29,15 @@ QString share(int part, int total)
     qint64 hundredths = exact.left(point).toLongLong() * 100 + exact.mid(point + 1, 2).toInt();
     if (exact.at(point + 3) >= '5')
         ++hundredths;
-    return QStringLiteral("%1.%2").arg(hundredths / 100).arg(hundredths % 100, 2, 10, QChar('0'));
+    // English keeps its point; a translation writes the decimal sign of its
+    // language ("50,00" in German).
+    const QString language = Translations::Language();
+    const QString decimalSign =
+        language.isEmpty() ? QStringLiteral(".") : QLocale(language).decimalPoint();
+    return QStringLiteral("%1%2%3")
+        .arg(hundredths / 100)
+        .arg(decimalSign)
+        .arg(hundredths % 100, 2, 10, QChar('0'));
 }
 
 } // namespace
