@@ -28,5 +28,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # is loaded at run time, so no linker dependency can name it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+# Qt's own words (OK, Cancel, the text boxes' menus) in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_STRIP_FILES ON)
 include(CPack)
