@@ -223,7 +223,9 @@ pid_t startProgram(const QString& path, const QStringList& environment)
 {
     const QByteArray file = QFile::encodeName(path);
     char* argv[] = {const_cast<char*>(file.constData()), nullptr};
-    QList<QByteArray> added;
+    // The windows are found by their English titles, whatever the machine's
+    // language; the first of two entries is the one a program reads.
+    QList<QByteArray> added{QByteArrayLiteral("LANGUAGE=en")};
     std::vector<char*> envp;
     for (const QString& entry : environment)
         added.append(entry.toLocal8Bit());
