@@ -25,8 +25,6 @@
 
 namespace {
 
-constexpr int kOneLineDlu = 10;
-
 // Multi-line edit boxes hold their text with CR LF line ends, as the texts
 // and messages are written; Qt's editors work with LF.
 QString toEditorText(const QString& text) { return QString(text).replace("\r\n", "\n"); }
@@ -136,8 +134,10 @@ std::function<bool(const ControlTemplate&, const QSize&)> textFits(const QFont& 
         if (text.isEmpty())
             return true;
         if (c.kind == QLatin1String("label")) {
-            if (c.rect.height() <= kOneLineDlu)
-                return metrics.horizontalAdvance(c.text) <= room.width();
+            // Measured as a label measures its plain text.
+            if (isOneLineLabel(c))
+                return metrics.boundingRect(QRect(0, 0, 1 << 20, 1 << 20), Qt::AlignLeft, c.text)
+                           .width() <= room.width();
             return metrics.boundingRect(QRect(0, 0, room.width(), 1 << 20),
                                         Qt::AlignLeft | Qt::TextWordWrap, c.text)
                        .height() <= room.height();
@@ -152,9 +152,10 @@ std::function<bool(const ControlTemplate&, const QSize&)> textFits(const QFont& 
         if (c.kind == QLatin1String("checkbox")) {
             QStyleOptionButton option;
             option.text = c.text;
-            return style->sizeFromContents(QStyle::CT_CheckBox, &option,
-                                           metrics.size(Qt::TextShowMnemonic, c.text))
-                       .width() <= room.width();
+            const QSize text =
+                style->itemTextRect(metrics, QRect(), Qt::TextShowMnemonic, false, c.text).size();
+            return style->sizeFromContents(QStyle::CT_CheckBox, &option, text).width() <=
+                   room.width();
         }
         if (c.kind == QLatin1String("group"))
             return metrics.horizontalAdvance(text) + 2 * metrics.averageCharWidth() <= room.width();
@@ -272,7 +273,7 @@ QWidget* CDialog::createControl(const ControlTemplate& c)
         label->setTextFormat(Qt::PlainText);
         // Texts of one line keep to one line even where the desktop's font
         // runs wider than the layout allowed for.
-        label->setWordWrap(c.rect.height() > kOneLineDlu);
+        label->setWordWrap(!isOneLineLabel(c));
         Qt::Alignment align = Qt::AlignTop;
         align |= c.hasStyle("center") ? Qt::AlignHCenter
                  : c.hasStyle("right") ? Qt::AlignRight

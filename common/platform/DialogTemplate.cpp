@@ -77,6 +77,27 @@ std::optional<DialogTemplate> parseDialogTemplate(const QByteArray& json,
     return layout;
 }
 
+namespace {
+
+// Where a one-line label's free space to the right ends, in dialog units.
+int freeRightEdge(const DialogTemplate& layout, const ControlTemplate& label)
+{
+    int edge = layout.size.width();
+    for (const ControlTemplate& other : layout.controls) {
+        if (&other == &label)
+            continue;
+        const QRect r = other.rect;
+        if (other.kind == QLatin1String("group") && r.contains(label.rect.topLeft()))
+            edge = std::min(edge, r.left() + r.width());
+        else if (r.left() > label.rect.left() && r.top() < label.rect.top() + label.rect.height() &&
+                 r.top() + r.height() > label.rect.top())
+            edge = std::min(edge, r.left());
+    }
+    return std::max(edge, label.rect.left() + label.rect.width());
+}
+
+} // namespace
+
 int widthPercentToFit(const DialogTemplate& layout, DialogUnits units,
                       const std::function<bool(const ControlTemplate&, const QSize&)>& fits,
                       int mostPercent)
@@ -86,8 +107,10 @@ int widthPercentToFit(const DialogTemplate& layout, DialogUnits units,
     // ever needs the stretch raised from where the previous ones left it.
     units.widthPercent = 100;
     for (const ControlTemplate& control : layout.controls) {
-        while (units.widthPercent < mostPercent &&
-               !fits(control, units.toPixels(control.rect).size()))
+        QRect room = control.rect;
+        if (isOneLineLabel(control))
+            room.setWidth(freeRightEdge(layout, control) - room.left());
+        while (units.widthPercent < mostPercent && !fits(control, units.toPixels(room).size()))
             units.widthPercent = std::min(mostPercent, units.widthPercent + kStep);
     }
     return units.widthPercent;

@@ -62,10 +62,20 @@ struct DialogUnits {
 qreal fitFontSize(const QSize& layoutSize, const QSize& room, qreal desktopSize, qreal smallest,
                   const std::function<DialogUnits(qreal)>& unitsAt);
 
+// A label no taller than this keeps to one line, and may run on to the right
+// over empty space where its text is longer than its room.
+inline constexpr int kOneLineDlu = 10;
+inline bool isOneLineLabel(const ControlTemplate& control)
+{
+    return control.kind == QLatin1String("label") && control.rect.height() <= kOneLineDlu;
+}
+
 // The horizontal stretch of a layout, in per cent and in steps of five, at
 // which every control's text fits the room the layout gives it (`fits` says
 // whether a control's text fits a room of so many pixels): 100 where all
-// fit already, never more than `mostPercent`.
+// fit already, never more than `mostPercent`. A one-line label's room runs
+// on to the next control to its right, the edge of a group around it, or
+// the window's edge.
 int widthPercentToFit(const DialogTemplate& layout, DialogUnits units,
                       const std::function<bool(const ControlTemplate&, const QSize&)>& fits,
                       int mostPercent);

@@ -99,29 +99,38 @@ void TestDialogFramework::fontFitsTheRoom()
 
 void TestDialogFramework::layoutStretchesForLongTexts_data()
 {
-    // Two controls 100 dialog units wide, 6 x 13 base units: 150 pixels each.
-    // A text "needs" as many pixels as its length says.
+    // Two labels side by side in a window 300 dialog units wide, at 10 and
+    // 120, each 100 wide: 150 pixels with base units of 6 x 13. A text
+    // "needs" as many pixels as it has characters.
+    QTest::addColumn<int>("height"); // of both labels, in dialog units
     QTest::addColumn<int>("first");
     QTest::addColumn<int>("second");
     QTest::addColumn<int>("percent");
-    QTest::newRow("both fit") << 150 << 10 << 100;
-    QTest::newRow("one pixel too long") << 151 << 10 << 105;
-    QTest::newRow("the second needs more") << 160 << 200 << 135;
-    QTest::newRow("the first needs more") << 200 << 160 << 135;
-    QTest::newRow("no screen is that wide") << 1000 << 10 << 250;
+    QTest::newRow("both fit") << 16 << 150 << 10 << 100;
+    QTest::newRow("one pixel too long") << 16 << 151 << 10 << 105;
+    QTest::newRow("the second needs more") << 16 << 160 << 200 << 135;
+    QTest::newRow("the first needs more") << 16 << 200 << 160 << 135;
+    QTest::newRow("no screen is that wide") << 16 << 1000 << 10 << 250;
+    // One-line labels run on over the empty space to their right: the first
+    // up to the second (165 pixels), the second up to the window's edge (270).
+    QTest::newRow("one line, runs on") << 8 << 165 << 270 << 100;
+    QTest::newRow("one line, runs into the next") << 8 << 170 << 10 << 105;
+    QTest::newRow("one line, runs past the edge") << 8 << 10 << 280 << 105;
 }
 
 void TestDialogFramework::layoutStretchesForLongTexts()
 {
+    QFETCH(int, height);
     QFETCH(int, first);
     QFETCH(int, second);
     QFETCH(int, percent);
     DialogTemplate layout;
-    for (int length : {first, second}) {
+    layout.size = QSize(300, 100);
+    for (const auto& [left, length] : {std::pair{10, first}, std::pair{120, second}}) {
         ControlTemplate control;
         control.kind = QStringLiteral("label");
         control.text = QString(length, 'x');
-        control.rect = QRect(10, 10, 100, 8);
+        control.rect = QRect(left, 10, 100, height);
         layout.controls << control;
     }
     const auto fits = [](const ControlTemplate& control, const QSize& room) {
