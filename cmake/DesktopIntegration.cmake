@@ -25,9 +25,10 @@ set(CPACK_PACKAGE_HOMEPAGE_URL https://www.vellumark.example/)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # Run-time libraries come from what the program links; the X platform plugin
-# is loaded at run time, so no linker dependency can name it.
+# and the sound library are loaded at run time, so no linker dependency can
+# name them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libasound2")
 # Qt's own words (OK, Cancel, the text boxes' menus) in the user's language.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_STRIP_FILES ON)

@@ -1,6 +1,7 @@
 #include "common/platform/Tone.h"
 
 #include <alsa/asoundlib.h>
+#include <dlfcn.h>
 
 #include <algorithm>
 #include <chrono>
@@ -37,6 +38,49 @@ std::vector<std::int16_t> sineSamples(unsigned hz, unsigned ms)
 
 // ALSA reports a missing card on standard error; no output is no fault here.
 void quiet(const char*, int, const char*, int, const char*, ...) {}
+
+// The sound library is loaded by the first tone, not linked: most runs never
+// play one, and every start would pay for loading it and for its memory.
+struct Alsa {
+    decltype(&snd_pcm_open) open;
+    decltype(&snd_pcm_set_params) setParams;
+    decltype(&snd_pcm_writei) writei;
+    decltype(&snd_pcm_recover) recover;
+    decltype(&snd_pcm_drop) drop;
+    decltype(&snd_pcm_drain) drain;
+    decltype(&snd_pcm_close) close;
+};
+
+// Null without the library: the tone is then silent.
+const Alsa* alsa()
+{
+    static const std::optional<Alsa> loaded = []() -> std::optional<Alsa> {
+        void* library = dlopen("libasound.so.2", RTLD_NOW | RTLD_LOCAL);
+        if (!library)
+            return std::nullopt;
+        bool found = true;
+        const auto bind = [&](auto& function, const char* name) {
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(
+                dlsym(library, name));
+            found = found && function;
+        };
+        decltype(&snd_lib_error_set_handler) setErrorHandler = nullptr;
+        Alsa a{};
+        bind(setErrorHandler, "snd_lib_error_set_handler");
+        bind(a.open, "snd_pcm_open");
+        bind(a.setParams, "snd_pcm_set_params");
+        bind(a.writei, "snd_pcm_writei");
+        bind(a.recover, "snd_pcm_recover");
+        bind(a.drop, "snd_pcm_drop");
+        bind(a.drain, "snd_pcm_drain");
+        bind(a.close, "snd_pcm_close");
+        if (!found)
+            return std::nullopt;
+        setErrorHandler(&quiet);
+        return a;
+    }();
+    return loaded ? &*loaded : nullptr;
+}
 
 struct Request {
     unsigned hz;
@@ -77,7 +121,6 @@ public:
 private:
     void run()
     {
-        snd_lib_error_set_handler(&quiet);
         std::unique_lock lock(m_mutex);
         for (;;) {
             m_wake.wait(lock, [this] { return m_ending || m_pending; });
@@ -105,30 +148,31 @@ private:
     void sound(Request request)
     {
         const std::vector<std::int16_t> pcm = sineSamples(request.hz, request.ms);
-        if (pcm.empty())
+        const Alsa* snd = alsa();
+        if (pcm.empty() || !snd)
             return;
         snd_pcm_t* out = nullptr;
-        if (snd_pcm_open(&out, "default", SND_PCM_STREAM_PLAYBACK, 0) < 0)
+        if (snd->open(&out, "default", SND_PCM_STREAM_PLAYBACK, 0) < 0)
             return;
-        if (snd_pcm_set_params(out, SND_PCM_FORMAT_S16, SND_PCM_ACCESS_RW_INTERLEAVED, 1, kRate,
+        if (snd->setParams(out, SND_PCM_FORMAT_S16, SND_PCM_ACCESS_RW_INTERLEAVED, 1, kRate,
                                1, kLatencyUs) == 0) {
             bool cut = false;
             for (std::size_t done = 0; done < pcm.size() && !cut;) {
                 const auto chunk = std::min<std::size_t>(kChunkFrames, pcm.size() - done);
-                snd_pcm_sframes_t written = snd_pcm_writei(out, pcm.data() + done, chunk);
+                snd_pcm_sframes_t written = snd->writei(out, pcm.data() + done, chunk);
                 if (written < 0)
-                    written = snd_pcm_recover(out, static_cast<int>(written), 1);
+                    written = snd->recover(out, static_cast<int>(written), 1);
                 if (written < 0)
                     break;
                 done += static_cast<std::size_t>(written);
                 cut = cutOff();
             }
             if (cut)
-                snd_pcm_drop(out);
+                snd->drop(out);
             else
-                snd_pcm_drain(out);
+                snd->drain(out);
         }
-        snd_pcm_close(out);
+        snd->close(out);
     }
 
     std::mutex m_mutex;

@@ -3,15 +3,27 @@
 #include <QElapsedTimer>
 #include <QTest>
 
+#include <dlfcn.h>
+
 // The tone sounds at each press of the animated mouse; the window must go on
 // answering the user while it plays, with or without a sound card, and the
 // player must come to rest whatever it was asked.
 class TestTone : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void loadsTheSoundLibraryAtTheFirstTone();
     void neverHoldsTheCaller_data();
     void neverHoldsTheCaller();
 };
+
+void TestTone::loadsTheSoundLibraryAtTheFirstTone()
+{
+    const auto loaded = [] { return dlopen("libasound.so.2", RTLD_NOW | RTLD_NOLOAD) != nullptr; };
+    QVERIFY(!loaded());
+    Tone::Play(4000, 10);
+    QVERIFY(Tone::WaitUntilQuiet(5000));
+    QVERIFY(loaded());
+}
 
 void TestTone::neverHoldsTheCaller_data()
 {

@@ -70,6 +70,7 @@ bool CDragDropTutorialDlg::OnInitDialog()
     connect(m_tree, &CTreeCtrl::clicked, this, &CDragDropTutorialDlg::OnTreeClick);
     if (auto* startOver = qobject_cast<QPushButton*>(GetDlgItem(kStartOverId)))
         connect(startOver, &QPushButton::clicked, this, &CDragDropTutorialDlg::OnStartOver);
+    m_tree->viewport()->installEventFilter(this);
 
     m_overviewText = Resources::LoadTextString(kOverviewTextId);
     m_dragging = false;
@@ -113,6 +114,22 @@ void CDragDropTutorialDlg::StopHoverTimer()
     if (m_hoverTimerId != -1)
         KillTimer(m_hoverTimerId);
     m_hoverTimerId = -1;
+    m_hoverPaused = false;
+}
+
+void CDragDropTutorialDlg::PauseHoverPoll()
+{
+    StopHoverTimer();
+    m_hoverPaused = true;
+}
+
+void CDragDropTutorialDlg::ResumeHoverPoll()
+{
+    // A window that has ended starts nothing again.
+    if (!m_hoverPaused || !isVisible())
+        return;
+    m_hoverPaused = false;
+    m_hoverTimerId = SetTimer(kHoverTimer, kHoverPeriodMs);
 }
 
 void CDragDropTutorialDlg::Report(Message message)
@@ -133,12 +150,20 @@ void CDragDropTutorialDlg::OnTimer(int id)
         // cursor need not be fetched and hit-tested ten times a second.
         if (m_step != AwaitHover && m_step != Hovering)
             return;
+        const bool resting = m_restingCursor.has_value();
         unsigned flags = 0;
         const HTREEITEM item = HitTestTree(HoverCursorPos(), &flags);
         const bool onPractice = item != 0 && item == m_practiceItem && (flags & TVHT_ONITEM);
         const Transition t = onHoverTick(m_step, onPractice);
         m_step = t.next;
         Report(t.shown);
+        // The pointer rested since the last tick, so every later tick would
+        // find what this one found and change nothing, until the pointer
+        // moves (the window hears of it, and of every move while a button
+        // is held) or the tree changes under it (which repaints the tree).
+        // Sparing those ticks spares the program ten wake-ups a second.
+        if (resting)
+            PauseHoverPoll();
         return;
     }
     m_status.OnTimer(id);
@@ -267,8 +292,15 @@ bool CDragDropTutorialDlg::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == windowHandle()) {
         m_restingCursor.reset();
+        // What can bring the pointer and the tree together: the pointer's
+        // own moves and crossings, and the window moving under it.
+        const QEvent::Type type = event->type();
+        if (event->isInputEvent() || type == QEvent::Leave || type == QEvent::Move)
+            ResumeHoverPoll();
         if (PreTranslateMessage(watched, event))
             return true;
+    } else if (m_tree && watched == m_tree->viewport() && event->type() == QEvent::Paint) {
+        ResumeHoverPoll();
     }
     return CDialog::eventFilter(watched, event);
 }

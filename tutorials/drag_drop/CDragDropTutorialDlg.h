@@ -53,6 +53,11 @@ private:
     void BuildPracticeTree();
     void ResetSteps();
     void StopHoverTimer();
+    // The poll rests while nothing it looks at can change, and wakes again
+    // when the pointer moves or crosses the window, the window moves, or the
+    // tree repaints.
+    void PauseHoverPoll();
+    void ResumeHoverPoll();
     HTREEITEM HitTestTree(const QPoint& screenPoint, unsigned* flags) const;
     QPoint HoverCursorPos();
     void Report(DragDrop::Message message);
@@ -72,6 +77,7 @@ private:
     // of any event: the pointer cannot move over the window unheard, and
     // outside it, it is on no item wherever it goes.
     std::optional<QPoint> m_restingCursor;
+    bool m_hoverPaused = false;
     TutorialStatus m_status{*this}; // holds the flash timer's id
     int m_step = DragDrop::AwaitHover;
     bool m_dragging = false;

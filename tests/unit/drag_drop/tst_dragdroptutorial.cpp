@@ -154,29 +154,37 @@ void TestDragDropTutorial::opensWithThePracticeTree()
 
 void TestDragDropTutorial::hoverPoll_data()
 {
-    // Where the pointer goes before each of two ticks: a zone of "Click and
-    // Drag Me" (a move there), "rest" (no event at all), "out" (it leaves the
-    // window) or "enter label" (it comes back in over the label).
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QString>("then");
+    // Where the pointer goes before each tick's moment, 100 ms apart: a zone
+    // of "Click and Drag Me" (a move there), "rest" (no event at all), "out"
+    // (it leaves the window), "enter label" (it comes back in over the
+    // label) or "collapse" (it rests while "Source Folder" closes). The poll
+    // stops after a tick that found the pointer resting and starts again at
+    // the next event, so each step must still change within one period.
+    QTest::addColumn<QStringList>("moves");
     QTest::addColumn<int>("step");
     QTest::addColumn<Message>("shown");
     QTest::addColumn<int>("asked"); // times the cursor position was asked for
-    QTest::newRow("rests on the label") << "label" << "rest" << int(Hovering) << Message::Step1 << 1;
-    QTest::newRow("rests on the image") << "image" << "rest" << int(Hovering) << Message::Step1 << 1;
-    QTest::newRow("right of the label only") << "right" << "rest" << int(AwaitHover) << Message::StartPrompt << 1;
-    QTest::newRow("indent only") << "indent" << "rest" << int(AwaitHover) << Message::StartPrompt << 1;
-    QTest::newRow("label, then right of it") << "label" << "right" << int(AwaitHover) << Message::StartPrompt << 2;
-    QTest::newRow("right of it, then label") << "right" << "label" << int(Hovering) << Message::Step1 << 2;
-    QTest::newRow("label, then out of the window") << "label" << "out" << int(AwaitHover) << Message::StartPrompt << 2;
-    QTest::newRow("out, then back in on the label") << "out" << "enter label" << int(Hovering) << Message::Step1 << 2;
-    QTest::newRow("out, resting there") << "out" << "rest" << int(AwaitHover) << Message::StartPrompt << 1;
+    QTest::addColumn<bool>("polling"); // the poll still runs at the end
+    using L = QStringList;
+    QTest::newRow("rests on the label") << L{"label", "rest"} << int(Hovering) << Message::Step1 << 1 << false;
+    QTest::newRow("rests on the image") << L{"image", "rest"} << int(Hovering) << Message::Step1 << 1 << false;
+    QTest::newRow("right of the label only") << L{"right", "rest"} << int(AwaitHover) << Message::StartPrompt << 1 << false;
+    QTest::newRow("indent only") << L{"indent", "rest"} << int(AwaitHover) << Message::StartPrompt << 1 << false;
+    QTest::newRow("label, then right of it") << L{"label", "right"} << int(AwaitHover) << Message::StartPrompt << 2 << true;
+    QTest::newRow("right of it, then label") << L{"right", "label"} << int(Hovering) << Message::Step1 << 2 << true;
+    QTest::newRow("label, then out of the window") << L{"label", "out"} << int(AwaitHover) << Message::StartPrompt << 2 << true;
+    QTest::newRow("out, then back in on the label") << L{"out", "enter label"} << int(Hovering) << Message::Step1 << 2 << true;
+    QTest::newRow("out, resting there") << L{"out", "rest"} << int(AwaitHover) << Message::StartPrompt << 1 << false;
+    QTest::newRow("long rest on the label, then out") << L{"label", "rest", "rest", "rest", "out"} << int(AwaitHover) << Message::StartPrompt << 2 << true;
+    QTest::newRow("long rest outside, then in on the label") << L{"out", "rest", "rest", "rest", "enter label"} << int(Hovering) << Message::Step1 << 2 << true;
+    QTest::newRow("long rest right of it, then label") << L{"right", "rest", "rest", "label"} << int(Hovering) << Message::Step1 << 2 << true;
+    QTest::newRow("long rest on the label, then right") << L{"label", "rest", "rest", "right", "rest"} << int(AwaitHover) << Message::StartPrompt << 2 << false;
+    QTest::newRow("resting on the label as its folder closes") << L{"label", "rest", "rest", "collapse"} << int(AwaitHover) << Message::StartPrompt << 1 << false;
 }
 
 void TestDragDropTutorial::hoverPoll()
 {
-    QFETCH(QString, first);
-    QFETCH(QString, then);
+    QFETCH(QStringList, moves);
     const auto put = [this](const QString& where) {
         QWindow* window = m_window->windowHandle();
         if (where == "out") {
@@ -188,20 +196,24 @@ void TestDragDropTutorial::hoverPoll()
             m_services->cursorPos = m_window->mapToGlobal(local);
             QEnterEvent enter(local, local, m_services->cursorPos);
             QCoreApplication::sendEvent(window, &enter);
+        } else if (where == "collapse") {
+            m_tree->collapseAll();
+            QCoreApplication::processEvents(); // the tree repaints
         } else if (where != "rest") {
             moveTo(at("Click and Drag Me", where));
         }
     };
     m_services->cursorAsked = 0;
-    put(first);
-    m_services->advance(100);
     // The poll looks at where the cursor is when it runs, not where it was.
-    put(then);
-    m_services->advance(100);
+    for (const QString& where : std::as_const(moves)) {
+        put(where);
+        m_services->advance(100);
+    }
     QTEST(m_window->step(), "step");
     QFETCH(Message, shown);
     QCOMPARE(status(), messageText(shown));
     QTEST(m_services->cursorAsked, "asked");
+    QTEST(m_window->IsTimerRunning(CDragDropTutorialDlg::kHoverTimer), "polling");
 }
 
 void TestDragDropTutorial::pressWhenFinished_data()
@@ -345,15 +357,27 @@ void TestDragDropTutorial::dragEndedEarly()
 void TestDragDropTutorial::closingStopsThePoll_data()
 {
     QTest::addColumn<int>("key");
-    QTest::newRow("Escape") << int(Qt::Key_Escape);
-    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::addColumn<bool>("resting"); // the poll has stopped for a resting pointer
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << false;
+    QTest::newRow("Enter") << int(Qt::Key_Return) << false;
+    QTest::newRow("Escape, pointer resting") << int(Qt::Key_Escape) << true;
+    QTest::newRow("Enter, pointer resting") << int(Qt::Key_Return) << true;
 }
 
 void TestDragDropTutorial::closingStopsThePoll()
 {
     QFETCH(int, key);
+    QFETCH(bool, resting);
+    if (resting) {
+        moveTo(at("Click and Drag Me", "label"));
+        m_services->advance(200);
+        QVERIFY(!m_window->IsTimerRunning(CDragDropTutorialDlg::kHoverTimer));
+    }
     QTest::keyClick(m_tree, Qt::Key(key));
     QVERIFY(!m_window->isVisible());
+    // Nor does anything the hidden window still hears start it again.
+    QTest::mouseMove(m_window->windowHandle(), QPoint(5, 5));
+    QCoreApplication::processEvents();
     QVERIFY(!m_window->IsTimerRunning(CDragDropTutorialDlg::kHoverTimer));
 }
 
