@@ -17,16 +17,14 @@ constexpr char kCompiledIn[] = ":/i18n";
 
 class PseudoTranslator final : public QTranslator {
 public:
-    QString translate(const char*, const char* source, const char*, int) const override
-    {
+    QString translate(const char*, const char* source, const char*, int) const override {
         return Translations::Pseudo(QString::fromUtf8(source));
     }
     bool isEmpty() const override { return false; }
 };
 
 // "de-Latn-DE" gives "de_DE" then "de"; "pt-BR" gives "pt_BR" then "pt".
-QStringList candidates(const QString& uiLanguage)
-{
+QStringList candidates(const QString& uiLanguage) {
     const QStringList parts = QString(uiLanguage).replace('-', '_').split('_');
     QStringList names;
     if (parts.size() > 1)
@@ -35,8 +33,7 @@ QStringList candidates(const QString& uiLanguage)
     return names;
 }
 
-std::unique_ptr<QTranslator> loaded(const QString& file, const QString& folder)
-{
+std::unique_ptr<QTranslator> loaded(const QString& file, const QString& folder) {
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(file, folder))
         return nullptr;
@@ -47,8 +44,7 @@ std::unique_ptr<QTranslator> loaded(const QString& file, const QString& folder)
 
 namespace Translations {
 
-void Install(const QStringList& uiLanguages)
-{
+void Install(const QStringList& uiLanguages) {
     for (const auto& translator : {&g_ours, &g_qts}) {
         if (*translator)
             QCoreApplication::removeTranslator(translator->get());
@@ -88,18 +84,18 @@ void Install(const QStringList& uiLanguages)
     }
 }
 
-QString Language() { return g_language; }
+QString Language() {
+    return g_language;
+}
 
-QStringList Available()
-{
+QStringList Available() {
     QStringList names;
     for (const QString& file : QDir(kCompiledIn).entryList({QStringLiteral("kestrin_*.qm")}))
         names << file.mid(8).chopped(3);
     return names;
 }
 
-QString Pseudo(const QString& english)
-{
+QString Pseudo(const QString& english) {
     if (english.isEmpty())
         return english;
     static const QString plain = QStringLiteral("AaCcEeIiNnOoUuYySsZzGgLl");

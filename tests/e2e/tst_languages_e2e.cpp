@@ -22,18 +22,18 @@
 
 namespace {
 
-QString status(const CDialog& dialog) { return dialog.GetDlgItemText(TutorialStatus::kStatusBoxId); }
+QString status(const CDialog& dialog) {
+    return dialog.GetDlgItemText(TutorialStatus::kStatusBoxId);
+}
 
 // A status message as the language shows it; never the English one.
-QString translated(const char* context, const char* english)
-{
+QString translated(const char* context, const char* english) {
     const QString text = QCoreApplication::translate(context, english);
     return text == QLatin1String(english) ? QString() : text;
 }
 
 // Where a character of a plain text box is drawn, in its viewport.
-int xOf(QPlainTextEdit* box, const QTextBlock& block, int position)
-{
+int xOf(QPlainTextEdit* box, const QTextBlock& block, int position) {
     QTextCursor at(block);
     at.setPosition(block.position() + position);
     return box->cursorRect(at).x();
@@ -54,16 +54,14 @@ private Q_SLOTS:
     void doubleClick();
 };
 
-void TestLanguagesEndToEnd::init()
-{
+void TestLanguagesEndToEnd::init() {
     QFETCH(QString, language);
     Translations::Install({language});
     QCOMPARE(Translations::Language(), language);
     XInput::moveTo(QPoint(5, 5));
 }
 
-void TestLanguagesEndToEnd::cleanup()
-{
+void TestLanguagesEndToEnd::cleanup() {
     XInput::release();
     Translations::Install({QStringLiteral("en-US")});
     XInput::settle();
@@ -71,22 +69,22 @@ void TestLanguagesEndToEnd::cleanup()
     QTest::qWait(qApp->styleHints()->mouseDoubleClickInterval() + 100);
 }
 
-void TestLanguagesEndToEnd::copyAndPaste_data()
-{
+void TestLanguagesEndToEnd::copyAndPaste_data() {
     QTest::addColumn<QString>("language");
     QTest::newRow("German") << "de";
     QTest::newRow("French") << "fr";
 }
 
-void TestLanguagesEndToEnd::copyAndPaste()
-{
+void TestLanguagesEndToEnd::copyAndPaste() {
     using namespace CopyPasteSteps;
     CCopyPasteTutorialDlg dialog;
     QVERIFY(dialog.Create());
     dialog.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    auto* practice = qobject_cast<QPlainTextEdit*>(dialog.GetDlgItem(CCopyPasteTutorialDlg::kPracticeBoxId));
-    auto* target = qobject_cast<QPlainTextEdit*>(dialog.GetDlgItem(CCopyPasteTutorialDlg::kTargetBoxId));
+    auto* practice =
+        qobject_cast<QPlainTextEdit*>(dialog.GetDlgItem(CCopyPasteTutorialDlg::kPracticeBoxId));
+    auto* target =
+        qobject_cast<QPlainTextEdit*>(dialog.GetDlgItem(CCopyPasteTutorialDlg::kTargetBoxId));
     const QString sentence = PracticeSentence();
     QCOMPARE(practice->toPlainText(), sentence);
     const auto beside = [&](int position, int dx) {
@@ -105,7 +103,8 @@ void TestLanguagesEndToEnd::copyAndPaste()
         "CopyPasteSteps", "Steps 1 & 2 are Complete!  Good Job!\r\n\r\nYou have selected the text "
                           "as instructed! Now move on to Step 3.");
     QVERIFY(!selected.isEmpty());
-    QVERIFY2(XInput::waitFor([&] { return status(dialog) == selected; }), qPrintable(status(dialog)));
+    QVERIFY2(XInput::waitFor([&] { return status(dialog) == selected; }),
+             qPrintable(status(dialog)));
     XInput::release();
 
     XInput::keys("ctrl+c");
@@ -120,8 +119,7 @@ void TestLanguagesEndToEnd::copyAndPaste()
     QCOMPARE(target->toPlainText(), sentence);
 }
 
-void TestLanguagesEndToEnd::dragAndDrop()
-{
+void TestLanguagesEndToEnd::dragAndDrop() {
     using namespace DragDrop;
     CDragDropTutorialDlg dialog;
     QVERIFY(dialog.Create());
@@ -153,8 +151,7 @@ void TestLanguagesEndToEnd::dragAndDrop()
              qPrintable(status(dialog)));
 }
 
-void TestLanguagesEndToEnd::doubleClick()
-{
+void TestLanguagesEndToEnd::doubleClick() {
     using namespace DoubleClick;
     CDoubleClickTutorialDlg dialog;
     QVERIFY(dialog.Create());
@@ -167,7 +164,9 @@ void TestLanguagesEndToEnd::doubleClick()
 
     XInput::click(centre);
     XInput::click(centre);
-    const auto feedback = [&] { return dialog.GetDlgItemText(CDoubleClickTutorialDlg::kFeedbackId); };
+    const auto feedback = [&] {
+        return dialog.GetDlgItemText(CDoubleClickTutorialDlg::kFeedbackId);
+    };
     QVERIFY2(XInput::waitFor([&] { return feedback() == success; }), qPrintable(feedback()));
     QTest::qWait(qApp->styleHints()->mouseDoubleClickInterval() + 100);
     XInput::click(centre);

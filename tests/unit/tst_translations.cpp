@@ -40,8 +40,7 @@ struct Message {
 };
 
 // An element's text; lupdate writes a carriage return as <byte value="xd"/>.
-QString readText(QXmlStreamReader& xml)
-{
+QString readText(QXmlStreamReader& xml) {
     QString text;
     while (!xml.atEnd()) {
         xml.readNext();
@@ -55,8 +54,7 @@ QString readText(QXmlStreamReader& xml)
     return text;
 }
 
-QList<Message> readTs(const QString& path)
-{
+QList<Message> readTs(const QString& path) {
     QList<Message> messages;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -86,8 +84,7 @@ QList<Message> readTs(const QString& path)
     return messages;
 }
 
-QStringList placeholders(const QString& text)
-{
+QStringList placeholders(const QString& text) {
     QStringList found;
     for (const auto& match : QRegularExpression(QStringLiteral("%\\d+")).globalMatch(text))
         found << match.captured();
@@ -96,12 +93,13 @@ QStringList placeholders(const QString& text)
 }
 
 // A keyboard accelerator: a single & before a letter, as in "&Close".
-int accelerators(const QString& text)
-{
+int accelerators(const QString& text) {
     return text.count(QRegularExpression(QStringLiteral("&(?=\\w)")));
 }
 
-int bareLineFeeds(const QString& text) { return text.count('\n') - text.count(QLatin1String("\r\n")); }
+int bareLineFeeds(const QString& text) {
+    return text.count('\n') - text.count(QLatin1String("\r\n"));
+}
 
 // The things on the screen that messages and long texts name in quotes,
 // with how the program translates each.
@@ -110,8 +108,7 @@ struct ScreenName {
     std::function<QString()> shown;
 };
 
-QList<ScreenName> screenNames()
-{
+QList<ScreenName> screenNames() {
     return {{"Start Over", [] { return Resources::LayoutText("Start Over"); }},
             {"Show Me", [] { return Resources::LayoutText("Show Me"); }},
             {"Click and Drag Me", [] { return DragDrop::Label(DragDrop::kPracticeLabel); }},
@@ -120,8 +117,7 @@ QList<ScreenName> screenNames()
 
 // What is wrong with `translated` as the counterpart of `english`, where
 // the English names something on the screen in quotes.
-QStringList misnamed(const QString& english, const QString& translated)
-{
+QStringList misnamed(const QString& english, const QString& translated) {
     QStringList faults;
     for (const ScreenName& name : screenNames()) {
         const QString quotedEnglish = '"' + QString::fromLatin1(name.english) + '"';
@@ -132,8 +128,7 @@ QStringList misnamed(const QString& english, const QString& translated)
     return faults;
 }
 
-std::unique_ptr<CDialog> window(const QString& which)
-{
+std::unique_ptr<CDialog> window(const QString& which) {
     if (which == QLatin1String("launcher"))
         return std::make_unique<CLauncherDlg>();
     if (which == QLatin1String("about"))
@@ -146,8 +141,7 @@ std::unique_ptr<CDialog> window(const QString& which)
 }
 
 // The room a control's text needs, and the room it has, in pixels.
-QStringList crampedTexts(const QWidget* control)
-{
+QStringList crampedTexts(const QWidget* control) {
     QStringList faults;
     const QFontMetrics metrics(control->font());
     const auto check = [&](const QString& text, int needed, int has) {
@@ -176,15 +170,16 @@ QStringList crampedTexts(const QWidget* control)
     return faults;
 }
 
-bool showsText(const QWidget* control)
-{
+bool showsText(const QWidget* control) {
     if (const auto* label = qobject_cast<const QLabel*>(control))
         return label->pixmap().isNull() && !label->text().isEmpty();
     return qobject_cast<const QPushButton*>(control) || qobject_cast<const QCheckBox*>(control) ||
            qobject_cast<const QPlainTextEdit*>(control);
 }
 
-QStringList languagesWithPseudo() { return Translations::Available() << Translations::kPseudoLanguage; }
+QStringList languagesWithPseudo() {
+    return Translations::Available() << Translations::kPseudoLanguage;
+}
 
 } // namespace
 
@@ -208,10 +203,11 @@ private:
     FakeSystemServices m_services;
 };
 
-void TestTranslations::cleanup() { Translations::Install({QStringLiteral("en-US")}); }
+void TestTranslations::cleanup() {
+    Translations::Install({QStringLiteral("en-US")});
+}
 
-void TestTranslations::choosesTheDesktopsLanguage_data()
-{
+void TestTranslations::choosesTheDesktopsLanguage_data() {
     QTest::addColumn<QStringList>("uiLanguages");
     QTest::addColumn<QString>("language");
     QTest::newRow("German of Germany") << QStringList{"de-DE", "de-Latn-DE", "de"} << "de";
@@ -225,8 +221,7 @@ void TestTranslations::choosesTheDesktopsLanguage_data()
     QTest::newRow("pseudo-language") << QStringList{"en-XA", "en-US"} << "en_XA";
 }
 
-void TestTranslations::choosesTheDesktopsLanguage()
-{
+void TestTranslations::choosesTheDesktopsLanguage() {
     QFETCH(QStringList, uiLanguages);
     QFETCH(QString, language);
     Translations::Install(uiLanguages);
@@ -235,8 +230,7 @@ void TestTranslations::choosesTheDesktopsLanguage()
     QCOMPARE(close == QLatin1String("Close"), language.isEmpty());
 }
 
-void TestTranslations::everyTextTranslatedFaithfully_data()
-{
+void TestTranslations::everyTextTranslatedFaithfully_data() {
     QTest::addColumn<QString>("language");
     const QStringList available = Translations::Available();
     QVERIFY(available.size() >= 6);
@@ -244,8 +238,7 @@ void TestTranslations::everyTextTranslatedFaithfully_data()
         QTest::newRow(qPrintable(language)) << language;
 }
 
-void TestTranslations::everyTextTranslatedFaithfully()
-{
+void TestTranslations::everyTextTranslatedFaithfully() {
     QFETCH(QString, language);
     const QList<Message> messages =
         readTs(QStringLiteral(KESTRIN_SOURCE_DIR "/translations/kestrin_%1.ts").arg(language));
@@ -306,8 +299,7 @@ void TestTranslations::everyTextTranslatedFaithfully()
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
 }
 
-void TestTranslations::longTextsInEveryLanguage_data()
-{
+void TestTranslations::longTextsInEveryLanguage_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<int>("id");
     for (const QString& language : Translations::Available()) {
@@ -316,8 +308,7 @@ void TestTranslations::longTextsInEveryLanguage_data()
     }
 }
 
-void TestTranslations::longTextsInEveryLanguage()
-{
+void TestTranslations::longTextsInEveryLanguage() {
     QFETCH(QString, language);
     QFETCH(int, id);
     const QString english = Resources::LoadTextString(id);
@@ -336,8 +327,7 @@ void TestTranslations::longTextsInEveryLanguage()
     QCOMPARE(Resources::LoadText(id)->size(), english.size());
 }
 
-void TestTranslations::qtsOwnTextsComeWithTheLanguage()
-{
+void TestTranslations::qtsOwnTextsComeWithTheLanguage() {
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     if (!QFile::exists(folder + QStringLiteral("/qtbase_de.qm")))
         QSKIP("Qt's German translation is not installed");
@@ -347,8 +337,7 @@ void TestTranslations::qtsOwnTextsComeWithTheLanguage()
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Cancel"));
 }
 
-void TestTranslations::everyWindowFitsItsTexts_data()
-{
+void TestTranslations::everyWindowFitsItsTexts_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("which");
     for (const QString& language : QStringList{"en"} + languagesWithPseudo()) {
@@ -358,8 +347,7 @@ void TestTranslations::everyWindowFitsItsTexts_data()
     }
 }
 
-void TestTranslations::everyWindowFitsItsTexts()
-{
+void TestTranslations::everyWindowFitsItsTexts() {
     QFETCH(QString, language);
     QFETCH(QString, which);
     Translations::Install({language});
@@ -392,8 +380,7 @@ void TestTranslations::everyWindowFitsItsTexts()
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
 }
 
-void TestTranslations::lessonsWorkWithTheTranslatedPracticeTexts_data()
-{
+void TestTranslations::lessonsWorkWithTheTranslatedPracticeTexts_data() {
     QTest::addColumn<QString>("language");
     for (const QString& language : languagesWithPseudo())
         QTest::newRow(qPrintable(language)) << language;
@@ -401,8 +388,7 @@ void TestTranslations::lessonsWorkWithTheTranslatedPracticeTexts_data()
 
 // The trackers compare what the user did with the texts shown, in whatever
 // language they are shown.
-void TestTranslations::lessonsWorkWithTheTranslatedPracticeTexts()
-{
+void TestTranslations::lessonsWorkWithTheTranslatedPracticeTexts() {
     QFETCH(QString, language);
     Translations::Install({language});
     using namespace CopyPasteSteps;
@@ -422,11 +408,13 @@ void TestTranslations::lessonsWorkWithTheTranslatedPracticeTexts()
     seen.practiceText = QString::fromLatin1(kPracticeSentence);
     // The pseudo-language pads a button's text but not the same words quoted.
     if (language != QLatin1String(Translations::kPseudoLanguage))
-        QVERIFY(Decide(Selecting, seen).message.contains('"' + Resources::LayoutText("Start Over") + '"'));
+        QVERIFY(Decide(Selecting, seen)
+                    .message.contains('"' + Resources::LayoutText("Start Over") + '"'));
 
     // Figures are written as the language writes them.
     const QString statistics = DoubleClick::StatisticsText(1, 0, 0, 2);
-    QVERIFY2(statistics.contains(QLocale(language).toString(33.33, 'f', 2)), qPrintable(statistics));
+    QVERIFY2(statistics.contains(QLocale(language).toString(33.33, 'f', 2)),
+             qPrintable(statistics));
 
     const QString practiceItem = DragDrop::Label(DragDrop::kPracticeLabel);
     QCOMPARE(DragDrop::onBeginDrag(practiceItem).next, int(DragDrop::Dragging));

@@ -20,7 +20,6 @@ using namespace DoubleClick;
 
 namespace {
 
-
 // Client pixels of a mouse event; positions may be fractional on scaled
 // screens, and a point belongs to the pixel it falls in.
 QPoint clientPixel(const QMouseEvent* event)

@@ -83,9 +83,7 @@ QString StatisticsText(int doubleClicks, int tooSlow, int mouseMoved, int single
     // The English tab runs line the colons up at the box's tab stops; a
     // translation gives each name a single tab, and the stops fitted to the
     // widest name line them up in any language.
-    const auto label = [](const char* english) {
-        return QCoreApplication::translate("DoubleClick", english);
-    };
+    const auto label = [](const char* english) { return Translated(QLatin1String(english)); };
     const auto line = [total, &label](const char* english, int n) {
         return label(english) + count(n) + QStringLiteral(" (") + share(n, total) +
                QStringLiteral("%)");

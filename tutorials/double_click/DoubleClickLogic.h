@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QPoint>
 #include <QList>
+#include <QPoint>
 #include <QRect>
-#include <QStringList>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -24,25 +24,27 @@ enum ClickResult : std::int32_t {
 namespace DoubleClick {
 
 // The English texts; Translated() gives the ones shown.
-inline const QString kFirstClickMessage = QStringLiteral(QT_TRANSLATE_NOOP(
-    "DoubleClick", "First click... Now quickly click again!"));
-inline const QString kTooSlowMessage =
-    QStringLiteral(QT_TRANSLATE_NOOP(
+inline const QString kFirstClickMessage =
+    QStringLiteral(QT_TRANSLATE_NOOP("DoubleClick", "First click... Now quickly click again!"));
+inline const QString kTooSlowMessage = QStringLiteral(QT_TRANSLATE_NOOP(
     "DoubleClick", "Sorry.  Not quite fast enough.\r\n\r\nTry again, but click faster."));
 inline const QString kMouseMovedMessage = QStringLiteral(QT_TRANSLATE_NOOP(
-    "DoubleClick", "Sorry.  You moved the mouse between the first and second click.\r\n\r\nTry again, but keep "
+    "DoubleClick",
+    "Sorry.  You moved the mouse between the first and second click.\r\n\r\nTry again, but keep "
     "the mouse in the same position while double clicking."));
-inline const QString kSuccessMessage =
-    QStringLiteral(QT_TRANSLATE_NOOP(
+inline const QString kSuccessMessage = QStringLiteral(QT_TRANSLATE_NOOP(
     "DoubleClick", "Success!  \r\n\r\nYou successfully double clicked the mouse!"));
-inline const QString kSingleClickHint = QStringLiteral(QT_TRANSLATE_NOOP(
-    "DoubleClick", "Try Again... You have to click twice."));
+inline const QString kSingleClickHint =
+    QStringLiteral(QT_TRANSLATE_NOOP("DoubleClick", "Try Again... You have to click twice."));
 inline const QString kTooSlowHint = QStringLiteral(QT_TRANSLATE_NOOP(
-    "DoubleClick", "Try Again... Your second click was not quite fast enough.\r\n\r\nRemember to click faster."));
+    "DoubleClick",
+    "Try Again... Your second click was not quite fast enough.\r\n\r\nRemember to click faster."));
 inline const QString kMouseMovedHint = QStringLiteral(QT_TRANSLATE_NOOP(
-    "DoubleClick", "Try Again... \r\n\r\nRemember to keep the mouse in the same position while double clicking."));
+    "DoubleClick",
+    "Try Again... \r\n\r\nRemember to keep the mouse in the same position while double clicking."));
 inline const QString kDoubleClickHint = QStringLiteral(QT_TRANSLATE_NOOP(
-    "DoubleClick", "Practice makes perfect! \r\n\r\nSee how many times in a row you can double click."));
+    "DoubleClick",
+    "Practice makes perfect! \r\n\r\nSee how many times in a row you can double click."));
 
 QString Translated(const QString& english);
 
