@@ -29,6 +29,7 @@ namespace {
 
 constexpr int kMapTimeoutMs = 10000;
 constexpr int kWarmUpCycles = 10;
+constexpr auto kSettleBeforeStart = milliseconds(300);
 
 double ms(Clock::duration d) { return duration<double, std::milli>(d).count(); }
 
@@ -50,6 +51,10 @@ double percentile(QList<double> values, double p)
 double startUp(XSession& x, const QString& program, const QString& title,
                const QStringList& environment = {})
 {
+    // The system is still tearing the previous program down (its memory, its
+    // X resources) for some tens of milliseconds after it ended; a start in
+    // that time measured the tear-down too, and by up to 50 ms.
+    std::this_thread::sleep_for(kSettleBeforeStart);
     const auto started = Clock::now();
     const pid_t pid = startProgram(program, environment);
     Clock::time_point mapped;

@@ -2,11 +2,11 @@
 
 #include "common/platform/ModalOwner.h"
 
+#include "common/resources/Resources.h"
 #include "common/resources/Translations.h"
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QPixmap>
 #include <QPixmapCache>
 
@@ -33,14 +33,12 @@ QString pixmapCacheKey(const QFileInfo& info)
 // The style draws a group box's frame from a picture it loads by file name
 // alone, which makes Qt load every image-format plugin (and Qt Svg and the
 // JPEG library with them) to guess the format: milliseconds at start-up and
-// memory for good. Read here as PNG, it waits in the pixmap cache, where the
-// style finds it.
+// memory for good. The program carries that picture ready to show; it waits
+// in the pixmap cache, where the style finds it.
 void preloadStylePictures()
 {
     const QFileInfo info(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));
-    QImageReader reader(info.filePath(), "png");
-    reader.setAutoDetectImageFormat(false);
-    const QImage picture = reader.read();
+    const QImage picture = Resources::BuiltInPicture(QStringLiteral("style/fusion_groupbox"));
     if (!picture.isNull())
         QPixmapCache::insert(pixmapCacheKey(info), QPixmap::fromImage(picture));
 }

@@ -5,8 +5,12 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
-#include <QImageReader>
 #include <QSet>
+
+#include <cstring>
+
+// Made at build time by tools/pictures (whose comment gives the layout).
+extern "C" const unsigned char kestrinPictures[];
 
 // The resources are compiled into the static core library; nothing would pull
 // their registration into the program unless it is referenced.
@@ -36,17 +40,9 @@ QByteArray readFile(const QString& path)
     return file.readAll();
 }
 
-// Every built-in picture is a PNG. Said so, Qt reads it without loading each
-// image-format plugin to guess the format, which would cost start-up time.
-QPixmap readPng(const QString& path)
+QPixmap builtInPixmap(const QString& name)
 {
-    registerCompiledResources();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QImageReader reader(&file, "png");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    return QPixmap::fromImage(Resources::BuiltInPicture(name));
 }
 
 QByteArray readBaseLayout(const QString& name)
@@ -96,6 +92,30 @@ QString LoadTextString(int id)
     return QString::fromLatin1(*english);
 }
 
+QImage BuiltInPicture(const QString& name)
+{
+    static const QHash<QString, QImage> pictures = [] {
+        QHash<QString, QImage> found;
+        const auto number = [](const unsigned char* at) {
+            quint32 value;
+            std::memcpy(&value, at, sizeof value);
+            return value;
+        };
+        const quint32 count = number(kestrinPictures + 4);
+        for (quint32 i = 0; i < count; ++i) {
+            const unsigned char* entry = kestrinPictures + 16 + 64 * i;
+            const QString key = QString::fromUtf8(reinterpret_cast<const char*>(entry));
+            const unsigned char* numbers = entry + 40;
+            // The pixels stay where they are: the image only points at them.
+            found.insert(key, QImage(kestrinPictures + number(numbers + 16), int(number(numbers)),
+                                     int(number(numbers + 4)), qsizetype(number(numbers + 8)),
+                                     QImage::Format(number(numbers + 12))));
+        }
+        return found;
+    }();
+    return pictures.value(name);
+}
+
 QPixmap LoadBitmap(int id)
 {
     if (isHidden("bitmap", id))
@@ -110,9 +130,9 @@ QPixmap LoadBitmap(int id)
         return *found;
     QPixmap picture;
     if (!language.isEmpty())
-        picture = readPng(QStringLiteral(":/res/bitmaps/%1/%2.png").arg(language).arg(id));
+        picture = builtInPixmap(QStringLiteral("bitmaps/%1/%2").arg(language).arg(id));
     if (picture.isNull())
-        picture = readPng(QStringLiteral(":/res/bitmaps/%1.png").arg(id));
+        picture = builtInPixmap(QStringLiteral("bitmaps/%1").arg(id));
     if (!picture.isNull())
         loaded.insert(key, picture);
     return picture;
@@ -129,9 +149,9 @@ QIcon LoadIcon(int id)
     if (const auto found = loaded.constFind(id); found != loaded.cend())
         return *found;
     QIcon icon;
-    for (const QString& path : {QStringLiteral(":/res/icons/%1.png").arg(id),
-                                QStringLiteral(":/res/icons/%1-16.png").arg(id)}) {
-        if (const QPixmap image = readPng(path); !image.isNull())
+    for (const QString& name :
+         {QStringLiteral("icons/%1").arg(id), QStringLiteral("icons/%1-16").arg(id)}) {
+        if (const QPixmap image = builtInPixmap(name); !image.isNull())
             icon.addPixmap(image);
     }
     loaded.insert(id, icon);
@@ -151,7 +171,7 @@ std::optional<QCursor> LoadCursor(int id)
     for (const auto& cursor : kCursors) {
         if (cursor.id != id)
             continue;
-        const QPixmap image = readPng(QStringLiteral(":/res/cursors/%1.png").arg(id));
+        const QPixmap image = builtInPixmap(QStringLiteral("cursors/%1").arg(id));
         if (image.isNull())
             return std::nullopt;
         return QCursor(image, cursor.hotSpot.x(), cursor.hotSpot.y());

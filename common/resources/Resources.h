@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QCursor>
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
@@ -18,6 +19,10 @@ namespace Resources {
 std::optional<QByteArray> LoadText(int id);
 // The same text as the windows show it (the bytes are plain 8-bit text).
 QString LoadTextString(int id);
+// A picture by the name of its file under res/ without ".png"
+// ("bitmaps/129", "icons/128-16"), or "style/<name>" for the pictures of
+// Qt's own style; null when missing. Nothing is decoded or copied.
+QImage BuiltInPicture(const QString& name);
 // Null when missing.
 QPixmap LoadBitmap(int id);
 // All sizes of an icon; null when missing.

@@ -1,5 +1,6 @@
 #include "common/resources/Resources.h"
 
+#include <QDirIterator>
 #include <QImage>
 #include <QTest>
 
@@ -10,6 +11,8 @@ private Q_SLOTS:
     void textsHaveExactSizeAndCrLfLines();
     void picturesHaveTheirPixelSizes_data();
     void picturesHaveTheirPixelSizes();
+    void builtInPicturesAreTheirSources_data();
+    void builtInPicturesAreTheirSources();
     void iconsAndCursor();
     void layoutsLoadWithTheirTitles_data();
     void layoutsLoadWithTheirTitles();
@@ -67,6 +70,40 @@ void TestResources::picturesHaveTheirPixelSizes()
     const QPixmap picture = Resources::LoadBitmap(id);
     QVERIFY(!picture.isNull());
     QCOMPARE(picture.size(), size);
+}
+
+// The program carries its pictures as pixels made at build time; each must
+// be exactly its PNG, and showing one must copy nothing.
+void TestResources::builtInPicturesAreTheirSources_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("source");
+    const QString res = QStringLiteral(KESTRIN_SOURCE_DIR "/res/");
+    for (const QString folder : {"bitmaps", "icons", "cursors"}) {
+        QDirIterator png(res + folder, {QStringLiteral("*.png")}, QDir::Files,
+                         QDirIterator::Subdirectories);
+        while (png.hasNext()) {
+            const QString path = png.next();
+            QString name = path.mid(res.size()).chopped(4);
+            if (!name.startsWith(QLatin1String("icons/hicolor/")))
+                QTest::newRow(qPrintable(name)) << name << path;
+        }
+    }
+    QTest::newRow("the style's group frame")
+        << "style/fusion_groupbox"
+        << ":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png";
+}
+
+void TestResources::builtInPicturesAreTheirSources()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, source);
+    const QImage picture = Resources::BuiltInPicture(name);
+    const QImage png = QImage(source, "png").convertToFormat(picture.format());
+    QVERIFY(!picture.isNull());
+    QCOMPARE(picture.size(), png.size());
+    QCOMPARE(picture, png);
+    QCOMPARE(QPixmap::fromImage(picture).toImage().constBits(), picture.constBits());
 }
 
 void TestResources::iconsAndCursor()
