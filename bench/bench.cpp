@@ -3,7 +3,7 @@
 // machine, so nothing here passes or fails on a threshold.
 //
 // Usage: kestrin-bench [--quick] <kestrin> <minimal-dialog>
-// By default: 15 start-ups of each program with accessibility off and on
+// By default: 25 start-ups of each program with accessibility off and on
 // (interleaved, so that a busy machine slows all alike), 200 open-and-close
 // cycles per tutorial, 30 s idle with the pointer over the window and 30 s
 // with it outside, and 10 s with a clipboard owner that never answers (about
@@ -189,7 +189,7 @@ double longestStallMs(XSession& x, const Launcher& launcher, seconds span, bool 
 }
 
 struct Settings {
-    int runs = 15;
+    int runs = 25;
     int cycles = 200;
     seconds idle{30};
     seconds stall{10};
