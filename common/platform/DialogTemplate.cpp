@@ -156,9 +156,11 @@ qreal fitFontSize(const QSize& layoutSize, const QSize& room, qreal desktopSize,
     };
     if (desktopSize <= smallest || fits(desktopSize))
         return desktopSize;
-    for (qreal size = std::ceil(desktopSize * 2 - 1) / 2; size > smallest; size -= 0.5) {
-        if (fits(size))
-            return size;
+    // Counted in half points, so that no rounding creeps into the steps.
+    for (int halfPoints = int(std::ceil(desktopSize * 2 - 1)); halfPoints > smallest * 2;
+         --halfPoints) {
+        if (fits(halfPoints / 2.0))
+            return halfPoints / 2.0;
     }
     return smallest;
 }

@@ -117,7 +117,7 @@ QString QtSystemServices::ClipboardText()
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (qtAnswers(clipboard))
         return ownClipboardText(clipboard);
-    const QString text = reader().latest();
+    QString text = reader().latest();
     // The owner may change its text without giving up the clipboard; the
     // next look sees what it answers now.
     reader().refresh();

@@ -64,7 +64,7 @@ void startCompositor()
         return;
     }
     c.folder = folder;
-    setenv("XDG_RUNTIME_DIR", folder, 1);
+    qputenv("XDG_RUNTIME_DIR", folder);
     const QString log = QDir(folder).filePath("weston.log");
     const std::string socketOption = std::string("--socket=") + kSocket;
     const std::string logOption = "--log=" + log.toStdString();
@@ -85,7 +85,7 @@ void startCompositor()
             return;
         }
         if (QFile::exists(socket)) {
-            setenv("WAYLAND_DISPLAY", kSocket, 1);
+            qputenv("WAYLAND_DISPLAY", kSocket);
             c.pid = pid;
             return;
         }

@@ -392,7 +392,7 @@ void TestTranslations::lessonsWorkWithTheTranslatedPracticeTexts() {
     QFETCH(QString, language);
     Translations::Install({language});
     using namespace CopyPasteSteps;
-    const QString sentence = PracticeSentence();
+    QString sentence = PracticeSentence();
     Observation seen;
     seen.practiceText = sentence;
     seen.selEnd = sentence.size();
