@@ -12,8 +12,8 @@
 // QImage::Format and where its pixels start; then the pixels, each picture's
 // starting on a 16-byte boundary. The entries come first and together, so
 // that finding a picture reads one page, not one beside every picture.
-#include <QFile>
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 
 #include <cstdio>
@@ -22,20 +22,17 @@ namespace {
 
 constexpr qsizetype kNameSize = 40;
 
-void pad(QByteArray& out)
-{
+void pad(QByteArray& out) {
     out.append((16 - out.size() % 16) % 16, '\0');
 }
 
-void appendNumber(QByteArray& out, quint32 value)
-{
+void appendNumber(QByteArray& out, quint32 value) {
     out.append(reinterpret_cast<const char*>(&value), sizeof value);
 }
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     // Qt's own pictures come with its Widgets library, hence an application
     // of widgets; no display is needed to read a picture.
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -60,8 +57,8 @@ int main(int argc, char** argv)
         }
         // The formats a pixmap keeps on a true-colour screen, so that making
         // one from these pixels copies nothing.
-        picture = picture.convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                                     : QImage::Format_RGB32);
+        picture = picture.convertToFormat(
+            picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
         out.append(name.leftJustified(kNameSize, '\0'));
         for (const qsizetype value :
              {qsizetype(picture.width()), qsizetype(picture.height()), picture.bytesPerLine(),
