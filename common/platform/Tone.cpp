@@ -154,8 +154,8 @@ private:
         snd_pcm_t* out = nullptr;
         if (snd->open(&out, "default", SND_PCM_STREAM_PLAYBACK, 0) < 0)
             return;
-        if (snd->setParams(out, SND_PCM_FORMAT_S16, SND_PCM_ACCESS_RW_INTERLEAVED, 1, kRate,
-                               1, kLatencyUs) == 0) {
+        if (snd->setParams(out, SND_PCM_FORMAT_S16, SND_PCM_ACCESS_RW_INTERLEAVED, 1, kRate, 1,
+                           kLatencyUs) == 0) {
             bool cut = false;
             for (std::size_t done = 0; done < pcm.size() && !cut;) {
                 const auto chunk = std::min<std::size_t>(kChunkFrames, pcm.size() - done);

@@ -1,5 +1,6 @@
 #include "common/resources/Resources.h"
 
+#include "common/resources/PictureFile.h"
 #include "common/resources/Translations.h"
 
 #include <QCoreApplication>
@@ -9,7 +10,7 @@
 
 #include <cstring>
 
-// Made at build time by tools/pictures (whose comment gives the layout).
+// Made at build time by tools/pictures.
 extern "C" const unsigned char kestrinPictures[];
 
 // The resources are compiled into the static core library; nothing would pull
@@ -96,20 +97,16 @@ QImage BuiltInPicture(const QString& name)
 {
     static const QHash<QString, QImage> pictures = [] {
         QHash<QString, QImage> found;
-        const auto number = [](const unsigned char* at) {
-            quint32 value;
-            std::memcpy(&value, at, sizeof value);
-            return value;
-        };
-        const quint32 count = number(kestrinPictures + 4);
-        for (quint32 i = 0; i < count; ++i) {
-            const unsigned char* entry = kestrinPictures + 16 + 64 * i;
-            const QString key = QString::fromUtf8(reinterpret_cast<const char*>(entry));
-            const unsigned char* numbers = entry + 40;
+        PictureFile::Header header;
+        std::memcpy(&header, kestrinPictures, sizeof header);
+        for (quint32 i = 0; i < header.count; ++i) {
+            PictureFile::Entry entry;
+            std::memcpy(&entry, kestrinPictures + sizeof header + i * sizeof entry, sizeof entry);
             // The pixels stay where they are: the image only points at them.
-            found.insert(key, QImage(kestrinPictures + number(numbers + 16), int(number(numbers)),
-                                     int(number(numbers + 4)), qsizetype(number(numbers + 8)),
-                                     QImage::Format(number(numbers + 12))));
+            found.insert(QString::fromUtf8(entry.name),
+                         QImage(kestrinPictures + entry.pixelsAt, int(entry.width),
+                                int(entry.height), qsizetype(entry.bytesPerLine),
+                                QImage::Format(entry.format)));
         }
         return found;
     }();

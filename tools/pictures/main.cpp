@@ -6,27 +6,23 @@
 // A <png> may be a path in Qt's own resources (":/..."), for pictures the
 // style draws with.
 //
-// Output, native byte order, every number 32 bits: "KPIC", the count, 8
-// bytes of padding; then a 64-byte entry per picture: its name (UTF-8, up
-// to 39 bytes, padded with zeros to 40), width, height, bytes per line,
-// QImage::Format and where its pixels start; then the pixels, each picture's
-// starting on a 16-byte boundary. The entries come first and together, so
-// that finding a picture reads one page, not one beside every picture.
+// Output: the layout in common/resources/PictureFile.h.
+#include "common/resources/PictureFile.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QImage>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
-
-constexpr qsizetype kNameSize = 40;
 
 void pad(QByteArray& out) {
     out.append((16 - out.size() % 16) % 16, '\0');
 }
 
-void appendNumber(QByteArray& out, quint32 value) {
+template <typename T> void append(QByteArray& out, const T& value) {
     out.append(reinterpret_cast<const char*>(&value), sizeof value);
 }
 
@@ -42,16 +38,18 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: kestrin-pictures <output> <name>=<png> ...\n");
         return 2;
     }
-    QByteArray out("KPIC");
-    appendNumber(out, static_cast<quint32>(args.size() - 1));
-    pad(out);
+    PictureFile::Header header{{'K', 'P', 'I', 'C'}, quint32(args.size() - 1), {}};
+    QByteArray out;
+    append(out, header);
     QByteArray pixels;
-    const qsizetype pixelsStart = out.size() + 64 * (args.size() - 1);
+    const qsizetype pixelsStart =
+        sizeof(PictureFile::Header) + sizeof(PictureFile::Entry) * header.count;
     for (const QString& arg : args.mid(1)) {
         const qsizetype split = arg.indexOf(QLatin1Char('='));
         const QByteArray name = arg.left(split).toUtf8();
         QImage picture(arg.mid(split + 1), "png");
-        if (split <= 0 || name.size() >= kNameSize || picture.isNull()) {
+        PictureFile::Entry entry{};
+        if (split <= 0 || name.size() >= qsizetype(sizeof entry.name) || picture.isNull()) {
             std::fprintf(stderr, "kestrin-pictures: cannot take %s\n", qPrintable(arg));
             return 1;
         }
@@ -59,11 +57,13 @@ int main(int argc, char** argv) {
         // one from these pixels copies nothing.
         picture = picture.convertToFormat(
             picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
-        out.append(name.leftJustified(kNameSize, '\0'));
-        for (const qsizetype value :
-             {qsizetype(picture.width()), qsizetype(picture.height()), picture.bytesPerLine(),
-              qsizetype(picture.format()), pixelsStart + pixels.size(), qsizetype(0)})
-            appendNumber(out, static_cast<quint32>(value));
+        std::memcpy(entry.name, name.constData(), name.size());
+        entry.width = quint32(picture.width());
+        entry.height = quint32(picture.height());
+        entry.bytesPerLine = quint32(picture.bytesPerLine());
+        entry.format = quint32(picture.format());
+        entry.pixelsAt = quint32(pixelsStart + pixels.size());
+        append(out, entry);
         pixels.append(reinterpret_cast<const char*>(picture.constBits()), picture.sizeInBytes());
         pad(pixels);
     }
