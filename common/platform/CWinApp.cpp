@@ -5,6 +5,7 @@
 #include "common/resources/Resources.h"
 #include "common/resources/Translations.h"
 
+#include <QAccessibleObject>
 #include <QApplication>
 #include <QFileInfo>
 #include <QPixmap>
@@ -43,6 +44,22 @@ void preloadStylePictures()
         QPixmapCache::insert(pixmapCacheKey(info), QPixmap::fromImage(picture));
 }
 
+class AccessibleApplication : public QAccessibleApplication {
+public:
+    QString text(QAccessible::Text kind) const override
+    {
+        const QWidget* main = ModalOwner::mainWindow();
+        if (kind == QAccessible::Name && main && !main->windowTitle().isEmpty())
+            return main->windowTitle();
+        return QAccessibleApplication::text(kind);
+    }
+};
+
+QAccessibleInterface* accessibleApplication(const QString&, QObject* object)
+{
+    return object && object == QCoreApplication::instance() ? new AccessibleApplication : nullptr;
+}
+
 } // namespace
 
 int CWinApp::Run(int argc, char** argv)
@@ -66,6 +83,7 @@ int CWinApp::Run(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral(KESTRIN_APP_ID));
     QCoreApplication::setApplicationName(QStringLiteral(KESTRIN_APP_ID));
     QApplication::setApplicationVersion(QStringLiteral(KESTRIN_VERSION));
+    nameApplicationForScreenReaders();
     Translations::Install();
     preloadStylePictures();
     InitInstance();
@@ -73,5 +91,11 @@ int CWinApp::Run(int argc, char** argv)
 }
 
 QString CWinApp::title() { return QFileInfo(QCoreApplication::applicationFilePath()).baseName(); }
+
+void CWinApp::nameApplicationForScreenReaders()
+{
+    static const bool installed = (QAccessible::installFactory(accessibleApplication), true);
+    Q_UNUSED(installed);
+}
 
 void CWinApp::setMainWindow(QWidget* window) { ModalOwner::setMainWindow(window); }

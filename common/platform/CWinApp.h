@@ -20,6 +20,13 @@ public:
     // program's message boxes.
     static QString title();
 
+    // Screen readers present the application, the parent of every window and
+    // announcement, by its accessible name. Qt takes that from the
+    // application name, here the desktop id that docks match windows by
+    // (example.vellumark.Kestrin): not a name to hear. Once this is called,
+    // the main window's title names the application instead.
+    static void nameApplicationForScreenReaders();
+
 protected:
     virtual bool InitInstance() = 0;
     void setMainWindow(QWidget* window);

@@ -1,9 +1,11 @@
 #include "app/CLauncherDlg.h"
 #include "app/MinimizedIcon.h"
+#include "common/platform/CWinApp.h"
 #include "common/platform/ModalOwner.h"
 #include "common/resources/Resources.h"
 #include "tests/support/FakeSystemServices.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -13,6 +15,7 @@
 class TestLauncher : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() { CWinApp::nameApplicationForScreenReaders(); }
     void showsItsTextsAndFocusesTheFirstButton();
     void noButtonIsADefaultButton();
     void windowMenuEndsWithTheAboutItem();
@@ -25,6 +28,7 @@ private Q_SLOTS:
     void endsThroughOkAndCancel_data();
     void endsThroughOkAndCancel();
     void tutorialRunsOverADisabledLauncher();
+    void screenReadersHearTheApplicationByTheLaunchersTitle();
 };
 
 void TestLauncher::showsItsTextsAndFocusesTheFirstButton()
@@ -163,6 +167,19 @@ void TestLauncher::tutorialRunsOverADisabledLauncher()
     QVERIFY(launcher.isEnabled());
     QCOMPARE(services.runningTimerCount(), 0);
     ModalOwner::setMainWindow(nullptr);
+}
+
+void TestLauncher::screenReadersHearTheApplicationByTheLaunchersTitle()
+{
+    QAccessibleInterface* application = QAccessible::queryAccessibleInterface(qApp);
+    QVERIFY(application);
+    QCOMPARE(application->role(), QAccessible::Application);
+    CLauncherDlg launcher;
+    QVERIFY(launcher.Create());
+    ModalOwner::setMainWindow(&launcher);
+    QCOMPARE(application->text(QAccessible::Name), QString("Vellumark Kestrin"));
+    ModalOwner::setMainWindow(nullptr);
+    QCOMPARE(application->text(QAccessible::Name), QCoreApplication::applicationName());
 }
 
 QTEST_MAIN(TestLauncher)
