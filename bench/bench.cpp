@@ -70,8 +70,10 @@ double startUp(XSession& x, const QString& program, const QString& title,
     return ms(mapped - started);
 }
 
-// Resident memory a second after the window appeared.
-long settledRss(XSession& x, const QString& program, const QString& title)
+// Starts `program`, hands `measure` its process and its window once mapped,
+// then closes the window and returns what `measure` returned.
+template <class Measure>
+auto measureWindow(XSession& x, const QString& program, const QString& title, Measure measure)
 {
     const pid_t pid = startProgram(program);
     const unsigned long window = x.waitForMapped(pid, title, kMapTimeoutMs);
@@ -79,11 +81,19 @@ long settledRss(XSession& x, const QString& program, const QString& title)
         reap(pid, 0);
         throw std::runtime_error("no window from " + program.toStdString());
     }
-    std::this_thread::sleep_for(seconds(1));
-    const long rss = residentKiB(pid);
+    const auto result = measure(pid, window);
     XInput::requestClose(window);
     reap(pid, 5000);
-    return rss;
+    return result;
+}
+
+// Resident memory a second after the window appeared.
+long settledRss(XSession& x, const QString& program, const QString& title)
+{
+    return measureWindow(x, program, title, [](pid_t pid, unsigned long) {
+        std::this_thread::sleep_for(seconds(1));
+        return residentKiB(pid);
+    });
 }
 
 struct Launcher {
@@ -177,16 +187,9 @@ double longestPingMs(XSession& x, unsigned long window, seconds span)
 // add to every answer, for a program with nothing to do.
 double restingStallMs(XSession& x, const QString& program, const QString& title, seconds span)
 {
-    const pid_t pid = startProgram(program);
-    const unsigned long window = x.waitForMapped(pid, title, kMapTimeoutMs);
-    if (!window) {
-        reap(pid, 0);
-        throw std::runtime_error("no window from " + program.toStdString());
-    }
-    const double longest = longestPingMs(x, window, span);
-    XInput::requestClose(window);
-    reap(pid, 5000);
-    return longest;
+    return measureWindow(x, program, title, [&x, span](pid_t, unsigned long window) {
+        return longestPingMs(x, window, span);
+    });
 }
 
 struct ClipboardStall {
@@ -214,10 +217,13 @@ ClipboardStall clipboardStall(XSession& x, const Launcher& launcher, seconds spa
     XInput::click(x.origin(window) + controlCentre(CCopyPasteTutorialDlg::kLayoutId,
                                                    CCopyPasteTutorialDlg::kPracticeBoxId));
     XInput::keys(QStringLiteral("ctrl+a"));
-    const auto selecting = x.ping(window, 10000);
-    if (!selecting)
+    // Qt answers a ping as it reads it, and may still hold input it read
+    // before, queued for delivery: only the answer to a second ping comes
+    // after that input was handled.
+    const auto input = Clock::now();
+    if (!x.ping(window, 10000) || !x.ping(window, 10000))
         throw std::runtime_error("the tutorial stopped answering");
-    const ClipboardStall stall{ms(*selecting), longestPingMs(x, window, span)};
+    const ClipboardStall stall{ms(Clock::now() - input), longestPingMs(x, window, span)};
     closeTutorial(x, window);
     return stall;
 }
