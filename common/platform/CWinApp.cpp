@@ -38,7 +38,7 @@ QString pixmapCacheKey(const QFileInfo& info)
 // in the pixmap cache, where the style finds it.
 void preloadStylePictures()
 {
-    const QFileInfo info(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));
+    const QFileInfo info(QStringLiteral(KESTRIN_GROUPBOX_PICTURE));
     const QImage picture = Resources::BuiltInPicture(QStringLiteral("style/fusion_groupbox"));
     if (!picture.isNull())
         QPixmapCache::insert(pixmapCacheKey(info), QPixmap::fromImage(picture));
@@ -57,7 +57,7 @@ public:
 
 QAccessibleInterface* accessibleApplication(const QString&, QObject* object)
 {
-    return object && object == QCoreApplication::instance() ? new AccessibleApplication : nullptr;
+    return object == QCoreApplication::instance() ? new AccessibleApplication : nullptr;
 }
 
 } // namespace

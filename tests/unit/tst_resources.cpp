@@ -91,7 +91,7 @@ void TestResources::builtInPicturesAreTheirSources_data()
     }
     QTest::newRow("the style's group frame")
         << "style/fusion_groupbox"
-        << ":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png";
+        << KESTRIN_GROUPBOX_PICTURE;
 }
 
 void TestResources::builtInPicturesAreTheirSources()
