@@ -7,7 +7,8 @@
 // (interleaved, so that a busy machine slows all alike), 200 open-and-close
 // cycles per tutorial, 30 s idle with the pointer over the window and 30 s
 // with it outside, and 10 s with a clipboard owner that never answers (about
-// six minutes). --quick: 10 start-ups, 20 cycles, 5 s and 3 s, for a first look.
+// six minutes); resident memory a second after start-up, 5 starts of each.
+// --quick: 10 start-ups, 20 cycles, 5 s and 3 s, 3 starts, for a first look.
 
 #include "bench/Driver.h"
 #include "tools/xinput/XInput.h"
@@ -238,13 +239,15 @@ struct Settings {
     int cycles = 200;
     seconds idle{30};
     seconds stall{10};
+    int rssRuns = 5;
 };
 
-struct StartUps {
+// One figure per start of each program, the starts interleaved.
+struct Samples {
     QList<double> minimal, kestrin;
 };
 
-void printStartUps(const char* heading, const StartUps& s)
+void printStartUps(const char* heading, const Samples& s)
 {
     const auto row = [](const char* name, const QList<double>& v) {
         std::printf("  %-22s %8.1f ms %8.1f ms %8.1f ms\n", name, median(v),
@@ -264,8 +267,8 @@ void printStartUps(const char* heading, const StartUps& s)
     std::printf("  %-22s %8.2f\n\n", "Ratio (paired runs)", median(paired));
 }
 
-void printTable(const Settings& settings, const StartUps& plain, const StartUps& accessible,
-                long launcherRss, long minimalRss, const QList<TutorialFigures>& figures,
+void printTable(const Settings& settings, const Samples& plain, const Samples& accessible,
+                const Samples& rss, const QList<TutorialFigures>& figures,
                 const Stalls& stalls)
 {
     std::printf("\nStart-up, from start to window mapped (%d runs of each, interleaved)\n\n",
@@ -278,9 +281,19 @@ void printTable(const Settings& settings, const StartUps& plain, const StartUps&
                         "and so no AT-SPI bus)",
                   accessible);
 
-    std::printf("Resident memory a second after start-up: launcher %ld KiB, minimal dialog %ld KiB "
-                "(ratio %.2f)\n\n",
-                launcherRss, minimalRss, double(launcherRss) / double(minimalRss));
+    // The median of a few starts: how much of the program's own files the
+    // kernel maps around the pages it touches differs from one start to the
+    // next by some hundreds of KiB. Three decimals: two would round 1.103 to 1.10.
+    const auto range = [](const QList<double>& v) {
+        return QStringLiteral("%1 KiB (%2 to %3)")
+            .arg(median(v), 0, 'f', 0)
+            .arg(*std::min_element(v.begin(), v.end()), 0, 'f', 0)
+            .arg(*std::max_element(v.begin(), v.end()), 0, 'f', 0);
+    };
+    std::printf("Resident memory a second after start-up, median of %lld starts of each:\n"
+                "  launcher %s, minimal dialog %s, ratio %.3f\n\n",
+                static_cast<long long>(rss.kestrin.size()), qPrintable(range(rss.kestrin)),
+                qPrintable(range(rss.minimal)), median(rss.kestrin) / median(rss.minimal));
 
     std::printf("%-16s %11s %11s %12s %12s %11s %13s\n", "Tutorial", "open median", "open p90",
                 "idle CPU", "idle CPU", "RSS open", "RSS growth");
@@ -316,7 +329,7 @@ int main(int argc, char** argv)
     QStringList args = QApplication::arguments().mid(1);
     Settings settings;
     if (args.removeAll(QStringLiteral("--quick")) > 0)
-        settings = {10, 20, seconds(5), seconds(3)};
+        settings = {10, 20, seconds(5), seconds(3), 3};
     if (args.size() != 2) {
         std::fprintf(stderr, "usage: kestrin-bench [--quick] <kestrin> <minimal-dialog>\n");
         return 2;
@@ -337,21 +350,24 @@ int main(int argc, char** argv)
                      settings.runs);
         startUp(x, minimal, minimalTitle); // warm the caches
         startUp(x, kestrin, launcherTitle());
-        StartUps plain, accessible;
+        Samples plain, accessible;
         for (int i = 0; i < settings.runs; ++i) {
             plain.minimal.append(startUp(x, minimal, minimalTitle));
             plain.kestrin.append(startUp(x, kestrin, launcherTitle()));
             accessible.minimal.append(startUp(x, minimal, minimalTitle, accessibilityOn));
             accessible.kestrin.append(startUp(x, kestrin, launcherTitle(), accessibilityOn));
         }
-        const long minimalRss = settledRss(x, minimal, minimalTitle);
+        std::fprintf(stderr, "Resident memory: %d starts of each program...\n", settings.rssRuns);
+        Samples rss; // KiB
+        for (int i = 0; i < settings.rssRuns; ++i) {
+            rss.minimal.append(double(settledRss(x, minimal, minimalTitle)));
+            rss.kestrin.append(double(settledRss(x, kestrin, launcherTitle())));
+        }
 
         Launcher launcher{startProgram(kestrin), 0};
         launcher.window = x.waitForMapped(launcher.pid, launcherTitle(), kMapTimeoutMs);
         if (!launcher.window)
             throw std::runtime_error("the launcher did not appear");
-        std::this_thread::sleep_for(seconds(1));
-        const long launcherRss = residentKiB(launcher.pid);
 
         QList<TutorialFigures> figures;
         for (const Tutorial& tutorial : tutorials()) {
@@ -371,7 +387,7 @@ int main(int argc, char** argv)
         XInput::requestClose(launcher.window);
         const bool clean = reap(launcher.pid, 5000);
 
-        printTable(settings, plain, accessible, launcherRss, minimalRss, figures, stalls);
+        printTable(settings, plain, accessible, rss, figures, stalls);
         if (!clean) {
             std::printf("\nThe launcher did not end cleanly when closed.\n");
             return 1;
