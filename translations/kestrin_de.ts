@@ -199,6 +199,10 @@ Sie haben Text von einem Fenster in ein anderes kopiert und eingefügt!</transla
         <translation>Einzelklicks	:	</translation>
     </message>
     <message>
+        <source>%1%</source>
+        <translation>%1&#x202f;%</translation>
+    </message>
+    <message>
         <source>Total						:	</source>
         <translation>Gesamt	:	</translation>
     </message>

@@ -199,6 +199,10 @@ You successfully copied and pasted text from one window to another!</source>
         <translation>Clics sencillos	:	</translation>
     </message>
     <message>
+        <source>%1%</source>
+        <translation>%1&#x202f;%</translation>
+    </message>
+    <message>
         <source>Total						:	</source>
         <translation>Total	:	</translation>
     </message>

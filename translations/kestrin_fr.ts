@@ -199,6 +199,10 @@ Vous avez copié du texte dans une fenêtre et l&apos;avez collé dans une autre
         <translation>Clic simple	:	</translation>
     </message>
     <message>
+        <source>%1%</source>
+        <translation>%1&#x202f;%</translation>
+    </message>
+    <message>
         <source>Total						:	</source>
         <translation>Total	:	</translation>
     </message>

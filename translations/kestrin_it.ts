@@ -199,6 +199,10 @@ Hai copiato e incollato il testo da una finestra all&apos;altra!</translation>
         <translation>Clic singoli	:	</translation>
     </message>
     <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
         <source>Total						:	</source>
         <translation>Totale	:	</translation>
     </message>

@@ -199,6 +199,10 @@ Je hebt tekst uit het ene vak gekopieerd en in het andere geplakt!</translation>
         <translation>Enkele klik	:	</translation>
     </message>
     <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
         <source>Total						:	</source>
         <translation>Totaal	:	</translation>
     </message>

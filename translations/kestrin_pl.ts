@@ -199,6 +199,10 @@ Tekst został skopiowany z jednego okna i wklejony do drugiego!</translation>
         <translation>Pojedyncze kliknięcia	:	</translation>
     </message>
     <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
         <source>Total						:	</source>
         <translation>Razem	:	</translation>
     </message>

@@ -199,6 +199,10 @@ Você copiou e colou texto de uma janela para outra!</translation>
         <translation>Clique simples	:	</translation>
     </message>
     <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
         <source>Total						:	</source>
         <translation>Total	:	</translation>
     </message>

@@ -84,9 +84,12 @@ QString StatisticsText(int doubleClicks, int tooSlow, int mouseMoved, int single
     // translation gives each name a single tab, and the stops fitted to the
     // widest name line them up in any language.
     const auto label = [](const char* english) { return Translated(QLatin1String(english)); };
-    const auto line = [total, &label](const char* english, int n) {
-        return label(english) + count(n) + QStringLiteral(" (") + share(n, total) +
-               QStringLiteral("%)");
+    // The per cent sign stands as the language sets it: right after the
+    // figure in English, after a narrow space in French or German.
+    const QString percent = label(QT_TRANSLATE_NOOP("DoubleClick", "%1%"));
+    const auto line = [total, &label, &percent](const char* english, int n) {
+        return label(english) + count(n) + QStringLiteral(" (") +
+               QString(percent).arg(share(n, total)) + QLatin1Char(')');
     };
     return line(QT_TRANSLATE_NOOP("DoubleClick", "Double Clicks\t:\t"), doubleClicks) +
            QStringLiteral(" \r\n") +
