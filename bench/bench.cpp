@@ -47,16 +47,13 @@ double percentile(QList<double> values, double p)
     return values[static_cast<qsizetype>(std::lround(p * double(values.size() - 1)))];
 }
 
-// One start of a program, from the spawn to its window mapped; then closed
-// through its caption's close box.
-double startUp(XSession& x, const QString& program, const QString& title,
-               const QStringList& environment = {})
+// Starts `program`, hands `measure` its process, its window and when that
+// was mapped, then closes the window through its caption's close box and
+// returns what `measure` returned.
+template <class Measure>
+auto measureWindow(XSession& x, const QString& program, const QString& title, Measure measure,
+                   const QStringList& environment = {})
 {
-    // The system is still tearing the previous program down (its memory, its
-    // X resources) for some tens of milliseconds after it ended; a start in
-    // that time measured the tear-down too, and by up to 50 ms.
-    std::this_thread::sleep_for(kSettleBeforeStart);
-    const auto started = Clock::now();
     const pid_t pid = startProgram(program, environment);
     Clock::time_point mapped;
     const unsigned long window = x.waitForMapped(pid, title, kMapTimeoutMs, &mapped);
@@ -65,33 +62,32 @@ double startUp(XSession& x, const QString& program, const QString& title,
         throw std::runtime_error("no window \"" + title.toStdString() + "\" from " +
                                  program.toStdString());
     }
+    const auto result = measure(pid, window, mapped);
     XInput::requestClose(window);
     if (!reap(pid, 5000))
         throw std::runtime_error(program.toStdString() + " did not end when closed");
-    return ms(mapped - started);
+    return result;
 }
 
-// Starts `program`, hands `measure` its process and its window once mapped,
-// then closes the window and returns what `measure` returned.
-template <class Measure>
-auto measureWindow(XSession& x, const QString& program, const QString& title, Measure measure)
+// One start of a program, from the spawn to its window mapped.
+double startUp(XSession& x, const QString& program, const QString& title,
+               const QStringList& environment = {})
 {
-    const pid_t pid = startProgram(program);
-    const unsigned long window = x.waitForMapped(pid, title, kMapTimeoutMs);
-    if (!window) {
-        reap(pid, 0);
-        throw std::runtime_error("no window from " + program.toStdString());
-    }
-    const auto result = measure(pid, window);
-    XInput::requestClose(window);
-    reap(pid, 5000);
-    return result;
+    // The system is still tearing the previous program down (its memory, its
+    // X resources) for some tens of milliseconds after it ended; a start in
+    // that time measured the tear-down too, and by up to 50 ms.
+    std::this_thread::sleep_for(kSettleBeforeStart);
+    const auto started = Clock::now();
+    return measureWindow(
+        x, program, title,
+        [started](pid_t, unsigned long, Clock::time_point mapped) { return ms(mapped - started); },
+        environment);
 }
 
 // Resident memory a second after the window appeared.
 long settledRss(XSession& x, const QString& program, const QString& title)
 {
-    return measureWindow(x, program, title, [](pid_t pid, unsigned long) {
+    return measureWindow(x, program, title, [](pid_t pid, unsigned long, Clock::time_point) {
         std::this_thread::sleep_for(seconds(1));
         return residentKiB(pid);
     });
@@ -188,9 +184,10 @@ double longestPingMs(XSession& x, unsigned long window, seconds span)
 // add to every answer, for a program with nothing to do.
 double restingStallMs(XSession& x, const QString& program, const QString& title, seconds span)
 {
-    return measureWindow(x, program, title, [&x, span](pid_t, unsigned long window) {
-        return longestPingMs(x, window, span);
-    });
+    return measureWindow(x, program, title,
+                         [&x, span](pid_t, unsigned long window, Clock::time_point) {
+                             return longestPingMs(x, window, span);
+                         });
 }
 
 struct ClipboardStall {

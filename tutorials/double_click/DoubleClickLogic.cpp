@@ -89,7 +89,7 @@ QString StatisticsText(int doubleClicks, int tooSlow, int mouseMoved, int single
     const QString percent = label(QT_TRANSLATE_NOOP("DoubleClick", "%1%"));
     const auto line = [total, &label, &percent](const char* english, int n) {
         return label(english) + count(n) + QStringLiteral(" (") +
-               QString(percent).arg(share(n, total)) + QLatin1Char(')');
+               percent.arg(share(n, total)) + QLatin1Char(')');
     };
     return line(QT_TRANSLATE_NOOP("DoubleClick", "Double Clicks\t:\t"), doubleClicks) +
            QStringLiteral(" \r\n") +
