@@ -11,6 +11,7 @@
 // --quick: 10 start-ups, 20 cycles, 5 s and 3 s, 3 starts, for a first look.
 
 #include "bench/Driver.h"
+#include "tools/xinput/SelectionOwner.h"
 #include "tools/xinput/XInput.h"
 #include "tutorials/copy_paste/CCopyPasteTutorialDlg.h"
 
@@ -166,7 +167,7 @@ TutorialFigures measureTutorial(XSession& x, const Launcher& launcher, const Tut
 }
 
 // The longest time `window` took to answer a ping over `span`.
-double longestPingMs(XSession& x, unsigned long window, seconds span)
+double longestPingMs(XSession& x, unsigned long window, milliseconds span)
 {
     Clock::duration longest{};
     const auto end = Clock::now() + span;
@@ -207,9 +208,9 @@ ClipboardStall clipboardStall(XSession& x, const Launcher& launcher, seconds spa
     const Tutorial& tutorial = tutorials().first();
     const unsigned long window = openTutorial(x, launcher, tutorial, nullptr);
     // Taken after the tutorial emptied the clipboard at its set-up.
-    std::optional<XInput::SilentClipboardOwner> owner;
+    std::optional<XInput::SelectionOwner> owner;
     if (silentOwner)
-        owner.emplace();
+        owner.emplace(XInput::SelectionOwner::Selection::Clipboard, std::nullopt);
     // With no window manager the keyboard focus is the benchmark's to give.
     XInput::giveFocus(window);
     XInput::click(x.origin(window) + controlCentre(CCopyPasteTutorialDlg::kLayoutId,
@@ -226,9 +227,40 @@ ClipboardStall clipboardStall(XSession& x, const Launcher& launcher, seconds spa
     return stall;
 }
 
+// The longest time the Copy and Paste window took to answer a ping while
+// another program, which never answers when asked for its text, drags text
+// over both boxes and drops it on the lower one.
+double foreignDragStallMs(XSession& x, const Launcher& launcher, seconds span)
+{
+    const unsigned long window = openTutorial(x, launcher, tutorials().first(), nullptr);
+    const QPoint origin = x.origin(window);
+    const auto centre = [&](int id) {
+        return origin + controlCentre(CCopyPasteTutorialDlg::kLayoutId, id);
+    };
+    const QPoint practice = centre(CCopyPasteTutorialDlg::kPracticeBoxId);
+    const QPoint target = centre(CCopyPasteTutorialDlg::kTargetBoxId);
+    const milliseconds step = duration_cast<milliseconds>(span) / 5;
+    double longest = 0;
+    {
+        XInput::SelectionOwner source(XInput::SelectionOwner::Selection::Drag, std::nullopt);
+        for (const QPoint& at :
+             {practice, practice + QPoint(20, 0), target, target + QPoint(20, 0)}) {
+            XInput::sendMotion(at);
+            longest = std::max(longest, longestPingMs(x, window, step));
+        }
+        // The other program holds the pointer: the drop is its button's release.
+        XInput::press(1);
+        XInput::release(1);
+        longest = std::max(longest, longestPingMs(x, window, step));
+    }
+    closeTutorial(x, window);
+    return longest;
+}
+
 struct Stalls {
     double restingMs;
     ClipboardStall empty, silent;
+    double foreignDragMs;
 };
 
 struct Settings {
@@ -310,11 +342,13 @@ void printTable(const Settings& settings, const Samples& plain, const Samples& a
                 "  Copy and Paste, sentence selected, polling:\n"
                 "    clipboard empty                               %6.1f ms\n"
                 "    clipboard owner that never answers            %6.1f ms\n"
+                "  Copy and Paste, another program dragging text over the boxes\n"
+                "  and dropping it (source that never answers)     %6.1f ms\n"
                 "  (Copy and Paste answered the click and Ctrl+A that select its sentence,\n"
                 "  its window just opened, in %.1f ms and %.1f ms.)\n",
                 static_cast<long long>(settings.stall.count()), stalls.restingMs,
-                stalls.empty.longestMs, stalls.silent.longestMs, stalls.empty.selectingMs,
-                stalls.silent.selectingMs);
+                stalls.empty.longestMs, stalls.silent.longestMs, stalls.foreignDragMs,
+                stalls.empty.selectingMs, stalls.silent.selectingMs);
 }
 
 } // namespace
@@ -377,10 +411,12 @@ int main(int argc, char** argv)
             figures.append(measureTutorial(x, launcher, tutorial, settings.cycles, settings.idle));
         }
         std::fprintf(stderr, "Pings: the minimal dialog at rest, then Copy and Paste with an "
-                             "empty clipboard and with a clipboard owner that never answers...\n");
+                             "empty clipboard, with a clipboard owner that never answers and "
+                             "under another program's drag...\n");
         const Stalls stalls{restingStallMs(x, minimal, minimalTitle, settings.stall),
                             clipboardStall(x, launcher, settings.stall, false),
-                            clipboardStall(x, launcher, settings.stall, true)};
+                            clipboardStall(x, launcher, settings.stall, true),
+                            foreignDragStallMs(x, launcher, settings.stall)};
         XInput::requestClose(launcher.window);
         const bool clean = reap(launcher.pid, 5000);
 

@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <QToolTip>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -197,10 +198,18 @@ void CWebLinkStatic::OnOpened(int code) {
     if (label())
         label()->setCursor(linkCursor());
     m_visited = code > 32;
-    if (m_visited)
+    if (m_visited) {
         SetVisitedLook(true);
-    else
-        ReportOpenFailure(code);
+        return;
+    }
+    ReportOpenFailure(code);
+    // The window showed the arrow while the box had it disabled, and Qt
+    // gives the hand back only when the pointer next enters the link: the
+    // window is given it now, until the pointer leaves the link.
+    QLabel* link = label();
+    if (link && link->window()->windowHandle() &&
+        link->rect().contains(link->mapFromGlobal(QCursor::pos())))
+        link->window()->windowHandle()->setCursor(linkCursor());
 }
 
 double CWebLinkStatic::ContrastRatio(const QColor& a, const QColor& b) {

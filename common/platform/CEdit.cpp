@@ -4,10 +4,35 @@
 
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDragEnterEvent>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
 #include <QStyleHints>
+
+namespace {
+// Qt judges a drag by reading the dragged text, and on X it waits seconds
+// for a program that is slow to give it, already while the pointer passes
+// over the box. Another program's drag is judged by what it offers instead,
+// and its text read without waiting; our own drags hold their data here.
+bool isOtherProgramsDragOnX(const QDropEvent* event)
+{
+    return !event->source() && ClipboardReader::servesThisPlatform();
+}
+
+bool offersText(const QDropEvent* event)
+{
+    // Copied, never moved: the program would delete its text even when the
+    // text never reaches us.
+    if (!(event->possibleActions() & Qt::CopyAction))
+        return false;
+    const QStringList formats = event->mimeData()->formats();
+    return std::any_of(formats.begin(), formats.end(), [](const QString& format) {
+        return format == QLatin1String("text/plain") ||
+               format.startsWith(QLatin1String("text/plain;"));
+    });
+}
+} // namespace
 
 CEdit::CEdit(bool wantReturn, QWidget* parent) : QPlainTextEdit(parent), m_wantReturn(wantReturn)
 {
@@ -31,6 +56,63 @@ void CEdit::insertPasted(const QString& text)
     insertFromMimeData(&data);
 }
 
+void CEdit::pasteAt(const QTextCursor& at, ClipboardReader::Selection selection)
+{
+    ClipboardReader::instance(selection).fetch(this, [this, at](const QString& text) {
+        if (text.isEmpty() || isReadOnly())
+            return;
+        setTextCursor(at);
+        insertPasted(text);
+    });
+}
+
+template <typename DragEvent, typename QtHandler>
+void CEdit::judgeWithoutReading(DragEvent* event, QtHandler qtHandler)
+{
+    if (!isOtherProgramsDragOnX(event)) {
+        qtHandler(event);
+        return;
+    }
+    // Qt only looks whether there is text; it draws the caret where the text
+    // would go and scrolls near the edges as for any drag.
+    QMimeData shown;
+    if (offersText(event))
+        shown.setText(QStringLiteral(" "));
+    DragEvent standIn(event->position().toPoint(), Qt::CopyAction, &shown, event->buttons(),
+                      event->modifiers());
+    qtHandler(&standIn);
+    event->setDropAction(Qt::CopyAction);
+    event->setAccepted(standIn.isAccepted());
+}
+
+void CEdit::dragEnterEvent(QDragEnterEvent* event)
+{
+    judgeWithoutReading(event, [this](QDragEnterEvent* e) { QPlainTextEdit::dragEnterEvent(e); });
+}
+
+void CEdit::dragMoveEvent(QDragMoveEvent* event)
+{
+    judgeWithoutReading(event, [this](QDragMoveEvent* e) { QPlainTextEdit::dragMoveEvent(e); });
+}
+
+void CEdit::dropEvent(QDropEvent* event)
+{
+    if (!isOtherProgramsDragOnX(event)) {
+        QPlainTextEdit::dropEvent(event);
+        return;
+    }
+    // Ends Qt's side of the drag: its caret and scrolling.
+    QDragLeaveEvent leave;
+    QPlainTextEdit::dragLeaveEvent(&leave);
+    if (isReadOnly() || !offersText(event)) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    pasteAt(cursorForPosition(event->position().toPoint()), ClipboardReader::Selection::Drag);
+}
+
 void CEdit::keyPressEvent(QKeyEvent* event)
 {
     if (event->matches(QKeySequence::Paste)) {
@@ -47,14 +129,18 @@ void CEdit::keyPressEvent(QKeyEvent* event)
 
 void CEdit::mouseReleaseEvent(QMouseEvent* event)
 {
-    // A middle click pastes the X primary selection. Only our own is pasted,
-    // from memory; another program's would be read the blocking way.
+    // A middle click pastes the text last selected anywhere: ours from
+    // memory, another program's through X without waiting; Qt's own paste
+    // would wait for it.
     if (event->button() == Qt::MiddleButton && !isReadOnly()) {
         QClipboard* clipboard = QGuiApplication::clipboard();
         if (clipboard->supportsSelection()) {
+            const QTextCursor at = cursorForPosition(event->position().toPoint());
             if (clipboard->ownsSelection()) {
-                setTextCursor(cursorForPosition(event->position().toPoint()));
+                setTextCursor(at);
                 insertPasted(clipboard->text(QClipboard::Selection));
+            } else if (ClipboardReader::servesThisPlatform()) {
+                pasteAt(at, ClipboardReader::Selection::Primary);
             }
             event->accept();
             return;

@@ -1,8 +1,9 @@
 #include "common/platform/ClipboardReader.h"
 
 // Qt before Xlib, whose macros clash with Qt names.
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QSocketNotifier>
+#include <QStringDecoder>
 #include <QTimer>
 
 #include <X11/Xatom.h>
@@ -27,23 +28,43 @@ struct ClipboardReader::Connection {
     Display* display = nullptr;
     Window requestors[kRequestorCount] = {};
     int nextRequestor = 0;
-    Atom clipboard = 0;
+    Atom selection = 0;
     Atom utf8String = 0;
+    Atom plainUtf8 = 0; // what drag sources name UTF-8 text
+    Atom text = 0;
     Atom incr = 0;
     Atom property = 0;
     Window requestor = 0; // of the pending request
     Atom target = 0;      // of the pending request
+
+    // The text types asked for in turn while the owner refuses: some owners
+    // offer only one of them.
+    Atom nextTarget(Atom refused) const
+    {
+        if (refused == utf8String)
+            return plainUtf8;
+        if (refused == plainUtf8)
+            return XA_STRING;
+        return None;
+    }
 };
 
-ClipboardReader& ClipboardReader::instance()
+ClipboardReader& ClipboardReader::instance(Selection selection)
 {
-    static QPointer<ClipboardReader> reader;
-    if (!reader)
-        reader = new ClipboardReader(QCoreApplication::instance());
-    return *reader;
+    static QPointer<ClipboardReader> readers[3];
+    const auto index = static_cast<std::size_t>(selection);
+    if (!readers[index])
+        readers[index] = new ClipboardReader(selection, QCoreApplication::instance());
+    return *readers[index];
 }
 
-ClipboardReader::ClipboardReader(QObject* parent) : QObject(parent)
+bool ClipboardReader::servesThisPlatform()
+{
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
+
+ClipboardReader::ClipboardReader(Selection selection, QObject* parent)
+    : QObject(parent), m_selection(selection)
 {
     m_giveUp = new QTimer(this);
     m_giveUp->setSingleShot(true);
@@ -83,8 +104,11 @@ bool ClipboardReader::open()
     m_x->display = display;
     for (Window& requestor : m_x->requestors)
         requestor = newRequestor(display);
-    m_x->clipboard = XInternAtom(display, "CLIPBOARD", False);
+    static constexpr const char* kNames[] = {"CLIPBOARD", "PRIMARY", "XdndSelection"};
+    m_x->selection = XInternAtom(display, kNames[static_cast<int>(m_selection)], False);
     m_x->utf8String = XInternAtom(display, "UTF8_STRING", False);
+    m_x->plainUtf8 = XInternAtom(display, "text/plain;charset=utf-8", False);
+    m_x->text = XInternAtom(display, "TEXT", False);
     m_x->incr = XInternAtom(display, "INCR", False);
     m_x->property = XInternAtom(display, "KESTRIN_CLIPBOARD", False);
     m_readable = new QSocketNotifier(ConnectionNumber(display), QSocketNotifier::Read);
@@ -98,7 +122,7 @@ void ClipboardReader::request(unsigned long target)
     m_x->requestor = m_x->requestors[m_x->nextRequestor];
     m_x->nextRequestor = (m_x->nextRequestor + 1) % kRequestorCount;
     XDeleteProperty(m_x->display, m_x->requestor, m_x->property);
-    XConvertSelection(m_x->display, m_x->clipboard, target, m_x->property, m_x->requestor,
+    XConvertSelection(m_x->display, m_x->selection, target, m_x->property, m_x->requestor,
                       CurrentTime);
     XFlush(m_x->display);
     m_giveUp->start();
@@ -138,16 +162,31 @@ void ClipboardReader::fetch(QObject* context, std::function<void(const QString&)
         done(QString());
         return;
     }
+    giveUpPending();
     m_waiters.append({context, std::move(done)});
-    refresh();
+    request(m_x->utf8String);
+    if (m_selection == Selection::Drag) {
+        // A drag source may stop offering its text once told that the drop
+        // is over, which Qt does right after the drop's event: a round trip
+        // to the X server, never to the owner, puts the request ahead of it.
+        XSync(m_x->display, False);
+        takeEvents();
+    }
 }
+
+void ClipboardReader::giveUpPending() { notifyWaiters(QString()); }
 
 bool ClipboardReader::pending() const { return m_giveUp->isActive(); }
 
 void ClipboardReader::answer(const QString& text)
 {
-    m_giveUp->stop();
     m_latest = text;
+    notifyWaiters(text);
+}
+
+void ClipboardReader::notifyWaiters(const QString& text)
+{
+    m_giveUp->stop();
     const QList<Waiter> waiters = std::exchange(m_waiters, {});
     for (const Waiter& waiter : waiters)
         if (waiter.context)
@@ -165,13 +204,12 @@ void ClipboardReader::takeEvents()
         if (!pending() || event.type != SelectionNotify)
             continue;
         const XSelectionEvent& reply = event.xselection;
-        if (reply.requestor != m_x->requestor || reply.selection != m_x->clipboard ||
+        if (reply.requestor != m_x->requestor || reply.selection != m_x->selection ||
             reply.target != m_x->target)
             continue;
         if (reply.property == None) {
-            // Refused: some owners offer only the older Latin-1 text.
-            if (m_x->target == m_x->utf8String) {
-                request(XA_STRING);
+            if (const Atom next = m_x->nextTarget(m_x->target)) {
+                request(next);
                 continue;
             }
             answer(QString());
@@ -185,16 +223,25 @@ void ClipboardReader::takeEvents()
         const int status = XGetWindowProperty(m_x->display, m_x->requestor, m_x->property, 0,
                                               kMaxTextBytes / 4, False, AnyPropertyType, &type,
                                               &format, &count, &bytesAfter, &data);
+        // Some owners answer any request with what they hold, a picture
+        // say. A transfer in pieces (INCR) is only offered for large data.
+        const bool isText = type == m_x->utf8String || type == m_x->plainUtf8 ||
+                            type == m_x->text || type == XA_STRING;
         QString text;
-        // A transfer in pieces (INCR) is only offered for large data.
-        if (status == Success && data && format == 8 && type != m_x->incr) {
+        if (status == Success && data && format == 8 && isText) {
             const auto size = static_cast<std::size_t>(count);
             const auto* bytes = reinterpret_cast<const char*>(data);
-            const std::size_t length = strnlen(bytes, size);
-            if (bytesAfter == 0 || length < size) {
-                text = type == XA_STRING
-                           ? QString::fromLatin1(bytes, static_cast<qsizetype>(length))
-                           : QString::fromUtf8(bytes, static_cast<qsizetype>(length));
+            const auto length = static_cast<qsizetype>(strnlen(bytes, size));
+            if (bytesAfter == 0 || static_cast<std::size_t>(length) < size) {
+                if (type == XA_STRING) {
+                    text = QString::fromLatin1(bytes, length);
+                } else {
+                    QStringDecoder utf8(QStringDecoder::Utf8);
+                    text = utf8(QByteArrayView(bytes, length));
+                    // Replacement characters would paste as garbage.
+                    if (utf8.hasError())
+                        text.clear();
+                }
             }
         }
         if (data)
@@ -222,8 +269,8 @@ bool ClipboardReader::empty()
     // The current server time always wins over the owner's; Qt's own
     // request carries the time of the last event it saw, which loses to a
     // program that copied since.
-    XSetSelectionOwner(m_x->display, m_x->clipboard, None, CurrentTime);
-    const bool emptied = XGetSelectionOwner(m_x->display, m_x->clipboard) == None;
+    XSetSelectionOwner(m_x->display, m_x->selection, None, CurrentTime);
+    const bool emptied = XGetSelectionOwner(m_x->display, m_x->selection) == None;
     if (emptied)
         answer(QString());
     else

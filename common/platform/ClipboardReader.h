@@ -11,12 +11,13 @@
 class QSocketNotifier;
 class QTimer;
 
-// Reads the text of the X clipboard that another program owns without ever
+// Reads the text of an X selection that another program owns without ever
 // waiting for it. Qt's own read waits up to five seconds for an owner that
 // does not answer, which would freeze the window. This one sends its request
 // through a connection of its own and takes the answer whenever that
 // connection has something to read; a request left unanswered for a second
-// is given up.
+// is given up. Only text counts: an answer of another type, or UTF-8 that is
+// not valid, is no text.
 class ClipboardReader : public QObject {
     Q_OBJECT
 public:
@@ -25,9 +26,16 @@ public:
     // and inserting one into a box stalls Qt for seconds.
     static constexpr long kMaxTextBytes = 1 << 20;
 
-    // The one reader of the process, on the user-interface thread; it lives
-    // as long as the application object.
-    static ClipboardReader& instance();
+    // The clipboard; the text last selected anywhere, which a middle click
+    // pastes; the text another program is dragging over our windows.
+    enum class Selection { Clipboard, Primary, Drag };
+
+    // The one reader of each selection in the process, on the user-interface
+    // thread; it lives as long as the application object.
+    static ClipboardReader& instance(Selection selection = Selection::Clipboard);
+    // Whether other programs' selections reach this program through X, and
+    // so through these readers; elsewhere Qt's platform reads them.
+    static bool servesThisPlatform();
 
     ~ClipboardReader() override;
 
@@ -41,8 +49,11 @@ public:
     // This program took the clipboard with `text`, which stands as the
     // latest answer for when another program takes it over.
     void remember(const QString& text);
-    // Calls `done` with the answer to a fresh request (empty when the owner
-    // gives none in time), unless `context` is gone by then.
+    // Calls `done` with the answer to a request sent now (empty when the
+    // owner gives none in time), unless `context` is gone by then. A request
+    // still on its way is given up: what it would answer may be out of date,
+    // another drag's text say. A drag's request has reached the X server
+    // when this returns, ahead of anything this program sends after it.
     void fetch(QObject* context, std::function<void(const QString&)> done);
     // Takes the clipboard from whichever program owns it and leaves it
     // empty; false when that could not be done. A request on its way is
@@ -50,16 +61,21 @@ public:
     bool empty();
 
 private:
-    explicit ClipboardReader(QObject* parent);
+    ClipboardReader(Selection selection, QObject* parent);
     bool open();
     void request(unsigned long target);
     // Takes every event the connection has already received.
     void takeEvents();
     void answer(const QString& text);
+    // The waiters of a request on its way get nothing; the latest text stays.
+    void giveUpPending();
+    // Ends the request on its way and calls its waiters with `text`.
+    void notifyWaiters(const QString& text);
     // A request is on its way for as long as it has not been given up.
     bool pending() const;
 
     struct Connection;
+    const Selection m_selection;
     Connection* m_x = nullptr;
     bool m_openFailed = false;
     QString m_latest;

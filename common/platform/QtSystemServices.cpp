@@ -61,13 +61,13 @@ bool QtSystemServices::IsLeftButtonDown()
 QWidget* QtSystemServices::GetFocus() { return QApplication::focusWidget(); }
 
 namespace {
-// Other programs' clipboards are read through our own X connection; Qt's
-// read would wait seconds for an owner that does not answer.
-bool readsThroughX() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
-
 // Off X, and for our own copy, Qt answers at once, from memory or its
-// platform's own reading.
-bool qtAnswers(const QClipboard* clipboard) { return !readsThroughX() || clipboard->ownsClipboard(); }
+// platform's own reading. On X Qt's read would wait seconds for an owner
+// that does not answer.
+bool qtAnswers(const QClipboard* clipboard)
+{
+    return !ClipboardReader::servesThisPlatform() || clipboard->ownsClipboard();
+}
 
 // Our own copy is answered from memory, never through the X server.
 QString ownClipboardText(QClipboard* clipboard)
@@ -102,7 +102,7 @@ ClipboardReader& QtSystemServices::reader()
 bool QtSystemServices::EmptyClipboard()
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
-    if (!readsThroughX()) {
+    if (!ClipboardReader::servesThisPlatform()) {
         clipboard->clear();
         return true;
     }

@@ -50,10 +50,15 @@ void giveFocus(unsigned long window)
     flush();
 }
 
-void moveTo(const QPoint& global)
+void sendMotion(const QPoint& global)
 {
     XTestFakeMotionEvent(display(), -1, global.x(), global.y(), CurrentTime);
     flush();
+}
+
+void moveTo(const QPoint& global)
+{
+    sendMotion(global);
     waitFor([&] { return QCursor::pos() == global; }, 2000);
     settle();
 }
@@ -100,23 +105,6 @@ void keys(const QString& combination)
         XTestFakeKeyEvent(display(), *it, False, CurrentTime);
     flush();
 }
-
-SilentClipboardOwner::SilentClipboardOwner() : m_display(XOpenDisplay(nullptr))
-{
-    if (!m_display)
-        throw std::runtime_error("no X display to own the clipboard on");
-    const Window window =
-        XCreateSimpleWindow(m_display, DefaultRootWindow(m_display), 0, 0, 1, 1, 0, 0, 0);
-    const Atom clipboard = XInternAtom(m_display, "CLIPBOARD", False);
-    XSetSelectionOwner(m_display, clipboard, window, CurrentTime);
-    if (XGetSelectionOwner(m_display, clipboard) != window) {
-        XCloseDisplay(m_display);
-        throw std::runtime_error("cannot take the clipboard");
-    }
-}
-
-// Requests that piled up unread go with the connection.
-SilentClipboardOwner::~SilentClipboardOwner() { XCloseDisplay(m_display); }
 
 QPoint centreOf(const QWidget* widget) { return widget->mapToGlobal(widget->rect().center()); }
 

@@ -14,6 +14,9 @@ struct _XDisplay; // NOLINT(bugprone-reserved-identifier): Xlib's own name
 namespace XInput {
 
 void moveTo(const QPoint& global);
+// Moves the pointer without waiting for Qt to see it: what a window does
+// with the move is then the caller's to watch.
+void sendMotion(const QPoint& global);
 void press(int button = 1);
 void release(int button = 1);
 void click(const QPoint& global, int button = 1);
@@ -24,20 +27,6 @@ void keys(const QString& combination);
 // close box) and gives a window the keyboard focus.
 void requestClose(unsigned long window);
 void giveFocus(unsigned long window);
-
-// Takes the CLIPBOARD selection on an X connection of its own and never
-// answers a request for its contents, as a hung program would; the selection
-// goes back to no owner when the object dies.
-class SilentClipboardOwner {
-public:
-    SilentClipboardOwner(); // throws when it cannot take the selection
-    ~SilentClipboardOwner();
-    SilentClipboardOwner(const SilentClipboardOwner&) = delete;
-    SilentClipboardOwner& operator=(const SilentClipboardOwner&) = delete;
-
-private:
-    _XDisplay* m_display;
-};
 
 // Centre of a widget in screen coordinates.
 QPoint centreOf(const QWidget* widget);

@@ -1,4 +1,5 @@
 #include "common/platform/SystemServices.h"
+#include "tools/xinput/SelectionOwner.h"
 #include "tools/xinput/XInput.h"
 #include "tutorials/copy_paste/CCopyPasteTutorialDlg.h"
 #include "tutorials/copy_paste/CopyPasteSteps.h"
@@ -50,10 +51,12 @@ constexpr qint64 kStallBound = 20;
 // The test binary doubles as "another program" that owns the clipboard.
 const char kOwnerMode[] = "--own-clipboard";
 
-int holdClipboardWithoutAnswering()
+// An owner written straight on X: it may answer with anything, or never.
+int holdSelection(XInput::SelectionOwner::Selection selection,
+                  std::optional<XInput::SelectionOwner::Reply> reply)
 {
     try {
-        XInput::SilentClipboardOwner owner;
+        XInput::SelectionOwner owner(selection, std::move(reply));
         std::puts("ready");
         std::fflush(stdout);
         for (;;)
@@ -126,15 +129,37 @@ int manageClipboard(int argc, char** argv, bool takeOver)
     return app.exec();
 }
 
+const QByteArray kDraggedText = "Gr\xc3\xbc\xc3\x9f"
+                                "e aus dem Browser";
+
 int runClipboardOwner(int argc, char** argv)
 {
+    using Selection = XInput::SelectionOwner::Selection;
+    using Reply = XInput::SelectionOwner::Reply;
     const QByteArray what = argv[2];
     if (what == "restoring manager" || what == "manager taking over")
         return manageClipboard(argc, argv, what == "manager taking over");
     if (what == "focus")
         return takeFocus();
     if (what == "hung")
-        return holdClipboardWithoutAnswering();
+        return holdSelection(Selection::Clipboard, std::nullopt);
+    // As a picture put on the clipboard by a tool that answers every request
+    // with it.
+    if (what == "png reply")
+        return holdSelection(Selection::Clipboard, Reply{"image/png", "\x89PNG\r\n\x1a\n"});
+    if (what == "invalid utf-8")
+        return holdSelection(Selection::Clipboard, Reply{"UTF8_STRING", "caf\xe9 \xff"});
+    if (what == "primary")
+        return holdSelection(Selection::Primary, Reply{"UTF8_STRING", kSentence.toUtf8()});
+    if (what == "primary, hung")
+        return holdSelection(Selection::Primary, std::nullopt);
+    if (what == "drag")
+        return holdSelection(Selection::Drag, Reply{"UTF8_STRING", kDraggedText});
+    if (what == "drag, hung")
+        return holdSelection(Selection::Drag, std::nullopt);
+    if (what == "drag, 3 s")
+        return holdSelection(Selection::Drag,
+                             Reply{"UTF8_STRING", kDraggedText, std::chrono::seconds(3)});
     if (what == "huge")
         return holdClipboardText(argc, argv, QString(50 * 1024 * 1024, QChar('x')));
     if (what == "nul")
@@ -513,9 +538,38 @@ void TestCopyPasteEndToEnd::pasteNeverStalls_data()
             for (int box : {1007, 1008})
                 QTest::addRow("%s, %s, box %d", name, route, box)
                     << QString(owner) << QString(route) << box << QString();
-    // Another program's text comes the same way.
-    for (const char* route : {"ctrl+v", "menu"})
-        QTest::addRow("the sentence, %s", route) << kSentence << QString(route) << 1008 << kSentence;
+    for (const char* route : {"ctrl+v", "menu"}) {
+        // Another program's text comes the same way; what is not text, or
+        // not valid text, does not.
+        QTest::addRow("the sentence, %s", route)
+            << kSentence << QString(route) << 1008 << kSentence;
+        QTest::addRow("a picture answered as text, %s", route)
+            << "png reply" << QString(route) << 1008 << QString();
+        QTest::addRow("invalid UTF-8, %s", route)
+            << "invalid utf-8" << QString(route) << 1008 << QString();
+    }
+    // Another program's selection, pasted with the middle button, and text
+    // another program drags over a box and drops: inserted when its answer
+    // comes in time, nothing otherwise.
+    const QString dragged = QString::fromUtf8(kDraggedText);
+    QTest::newRow("another program's selection, middle click")
+        << "primary"
+        << "middle click" << 1008 << kSentence;
+    QTest::newRow("a dragging program that answers, drop") << "drag"
+                                                           << "drop" << 1008 << dragged;
+    QTest::newRow("the sentence dragged from the practice box")
+        << QString() << "drop" << 1008 << kSentence;
+    for (int box : {1007, 1008}) {
+        QTest::addRow("a selection that never comes, middle click, box %d", box)
+            << "primary, hung"
+            << "middle click" << box << QString();
+        QTest::addRow("a dragging program that never answers, drop, box %d", box)
+            << "drag, hung"
+            << "drop" << box << QString();
+        QTest::addRow("a dragging program that answers after 3 s, drop, box %d", box)
+            << "drag, 3 s"
+            << "drop" << box << QString();
+    }
 }
 
 void TestCopyPasteEndToEnd::pasteNeverStalls()
@@ -526,18 +580,23 @@ void TestCopyPasteEndToEnd::pasteNeverStalls()
     QFETCH(QString, pasted);
     auto* edit = qobject_cast<QPlainTextEdit*>(m_dialog->GetDlgItem(box));
     const QString before = m_dialog->GetDlgItemText(box);
+    const QPoint centre = XInput::centreOf(edit);
+    if (route != "drop") {
+        XInput::click(centre);
+        QVERIFY(XInput::waitFor([&] { return edit->hasFocus(); }));
+    }
     if (!owner.isEmpty())
         startOwner(owner);
     // The menu shows what the clipboard held when it opened.
-    QVERIFY(XInput::waitFor([&] { return systemServices().ClipboardText() == pasted; }));
-    XInput::click(XInput::centreOf(edit));
-    QVERIFY(XInput::waitFor([&] { return edit->hasFocus(); }));
+    if (route != "drop" && route != "middle click")
+        QVERIFY(XInput::waitFor([&] { return systemServices().ClipboardText() == pasted; }));
 
+    // Input is sent before the clock starts: a round trip to a busy X server
+    // is the test's wait, not the window's. The spans cover the wait for an
+    // owner that never answers, and giving it up.
     qint64 stall = 0;
     if (route == "menu") {
-        // Input is sent before the clock starts: a round trip to a busy X
-        // server is the test's wait, not the window's.
-        XInput::click(XInput::centreOf(edit), 3);
+        XInput::click(centre, 3);
         stall = longestStall(300);
         QMenu* menu = nullptr;
         QVERIFY(XInput::waitFor([&] {
@@ -551,8 +610,40 @@ void TestCopyPasteEndToEnd::pasteNeverStalls()
         XInput::click(item);
         stall = std::max(stall, longestStall(1300));
         XInput::keys("Escape"); // the menu stays open when Paste was disabled
+    } else if (route == "drop" && owner.isEmpty()) {
+        // Our own drag, away from the click that selected. Qt runs it in a
+        // loop of its own, which returns only at the drop: the hand moves on
+        // from a timer, which runs in that loop too.
+        selectAllInPracticeBox();
+        XInput::moveTo(beside(40, 0));
+        XInput::press(1);
+        const QList<QPoint> path{beside(46, 0), beside(52, 0), centre + QPoint(-30, 0), centre};
+        qsizetype reached = 0;
+        QTimer hand;
+        connect(&hand, &QTimer::timeout, [&] {
+            if (reached < path.size()) {
+                XInput::sendMotion(path[reached++]);
+                return;
+            }
+            hand.stop();
+            XInput::release(1);
+        });
+        hand.start(50);
+        stall = longestStall(1300);
+    } else if (route == "drop") {
+        // Into the box and about in it, as a hand moves, then the drop. The
+        // other program holds the pointer: the button goes down and up for it.
+        for (const int dx : {-30, 0, 30, 0}) {
+            XInput::sendMotion(centre + QPoint(dx, 0));
+            stall = std::max(stall, longestStall(150));
+        }
+        XInput::press(1);
+        XInput::release(1);
+        stall = std::max(stall, longestStall(1300));
+    } else if (route == "middle click") {
+        XInput::click(centre, 2);
+        stall = longestStall(1300);
     } else {
-        // Covers the wait for an owner that never answers, and giving it up.
         XInput::keys(route);
         stall = longestStall(1300);
     }
@@ -560,6 +651,9 @@ void TestCopyPasteEndToEnd::pasteNeverStalls()
     QVERIFY2(stall <= kStallBound, qPrintable(QString::number(stall)));
     XInput::waitFor([&] { return m_dialog->GetDlgItemText(box) == before + pasted; });
     QCOMPARE(m_dialog->GetDlgItemText(box), before + pasted);
+    if (owner.endsWith("3 s")) { // an answer given up is not taken when it comes
+        QVERIFY(!XInput::waitFor([&] { return m_dialog->GetDlgItemText(box) != before; }, 2500));
+    }
 }
 
 void TestCopyPasteEndToEnd::enterInThePracticeBoxIsTheOkCommand()
