@@ -3,6 +3,8 @@
 // fitting every window.
 #include "app/CAboutBoxDlg.h"
 #include "app/CLauncherDlg.h"
+#include "common/platform/CTreeCtrl.h"
+#include "common/platform/ModalOwner.h"
 #include "common/resources/Resources.h"
 #include "common/resources/Translations.h"
 #include "tests/support/FakeSystemServices.h"
@@ -15,6 +17,7 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -101,6 +104,35 @@ int bareLineFeeds(const QString& text) {
     return text.count('\n') - text.count(QLatin1String("\r\n"));
 }
 
+// How each language writes what it quotes, and whether it types two spaces
+// after a full stop as the English does. A language the program ships
+// without a row here fails the tests.
+struct Typography {
+    QString open;
+    QString close;
+    bool twoSpaces = false;
+};
+
+Typography typography(const QString& language) {
+    static const QMap<QString, Typography> table{
+        {"en", {"\"", "\"", true}},
+        {Translations::kPseudoLanguage, {"\"", "\"", true}},
+        {"de", {QStringLiteral("\u201E"), QStringLiteral("\u201C")}},
+        {"es", {QStringLiteral("\u00AB"), QStringLiteral("\u00BB")}},
+        {"fr", {QStringLiteral("\u00AB\u202F"), QStringLiteral("\u202F\u00BB")}},
+        {"it", {QStringLiteral("\u00AB"), QStringLiteral("\u00BB")}},
+        {"nl", {QStringLiteral("\u201C"), QStringLiteral("\u201D")}},
+        {"pl", {QStringLiteral("\u201E"), QStringLiteral("\u201D")}},
+        {"pt_BR", {QStringLiteral("\u201C"), QStringLiteral("\u201D")}},
+    };
+    return table.value(language);
+}
+
+QString quoted(const QString& language, const QString& text) {
+    const Typography marks = typography(language);
+    return marks.open + text + marks.close;
+}
+
 // The things on the screen that messages and long texts name in quotes,
 // with how the program translates each.
 struct ScreenName {
@@ -115,16 +147,26 @@ QList<ScreenName> screenNames() {
             {"Destination Folder", [] { return DragDrop::Label(DragDrop::kDestinationLabel); }}};
 }
 
-// What is wrong with `translated` as the counterpart of `english`, where
-// the English names something on the screen in quotes.
-QStringList misnamed(const QString& english, const QString& translated) {
+// What is wrong with `translated`, in `language`, as the counterpart of
+// `english`, in how it quotes: the names of things on the screen as the
+// screen shows them, in the language's own marks, as many quotes as the
+// English has, and no spaces doubled the English way.
+QStringList misquoted(const QString& language, const QString& english, const QString& translated) {
     QStringList faults;
     for (const ScreenName& name : screenNames()) {
-        const QString quotedEnglish = '"' + QString::fromLatin1(name.english) + '"';
-        const QString quoted = '"' + name.shown() + '"';
-        if (english.contains(quotedEnglish) && !translated.contains(quoted))
-            faults << QStringLiteral("names %1 but not %2").arg(quotedEnglish, quoted);
+        const QString quotedEnglish = quoted("en", QString::fromLatin1(name.english));
+        const QString quotedHere = quoted(language, name.shown());
+        if (english.contains(quotedEnglish) && !translated.contains(quotedHere))
+            faults << QStringLiteral("names %1 but not %2").arg(quotedEnglish, quotedHere);
     }
+    const Typography marks = typography(language);
+    const int pairs = int(english.count('"') / 2);
+    if (translated.count(marks.open) != pairs || translated.count(marks.close) != pairs)
+        faults << QStringLiteral("%1 quotes, not in %2 %3").arg(pairs).arg(marks.open, marks.close);
+    if (marks.open != QLatin1String("\"") && translated.contains('"'))
+        faults << QStringLiteral("a straight quotation mark");
+    if (!marks.twoSpaces && translated.contains(QLatin1String("  ")))
+        faults << QStringLiteral("two spaces in a row");
     return faults;
 }
 
@@ -179,6 +221,41 @@ bool showsText(const QWidget* control) {
 
 QStringList languagesWithPseudo() {
     return Translations::Available() << Translations::kPseudoLanguage;
+}
+
+// Opens the window again on a 1024 x 768 screen, where it must keep the
+// desktop's font and its width and show every row of its tree: a window
+// that does not fit there shrinks its font until the tree needs a scroll bar.
+void shownOnASmallScreen(const QString& which, int width) {
+    QScreen* small = nullptr;
+    for (QScreen* screen : QGuiApplication::screens()) {
+        if (screen->size() == QSize(1024, 768))
+            small = screen;
+    }
+    QVERIFY2(small, "the test runs with a 1024 x 768 screen beside the large one");
+    QWidget desktop;
+    desktop.setScreen(small);
+    desktop.setGeometry(QRect(small->geometry().topLeft(), QSize(100, 100)));
+    ModalOwner::setMainWindow(&desktop);
+    const auto dialog = window(which);
+    const bool created = dialog->Create();
+    ModalOwner::setMainWindow(nullptr);
+    QVERIFY(created);
+    QCOMPARE(dialog->screen(), small);
+    QCOMPARE(QFontInfo(dialog->font()).pointSizeF(), QFontInfo(QApplication::font()).pointSizeF());
+    QCOMPARE(dialog->width(), width);
+    auto* tree = dialog->findChild<CTreeCtrl*>();
+    if (!tree)
+        return;
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    int rows = 0;
+    for (QModelIndex row = tree->model()->index(0, 0); row.isValid(); row = tree->indexBelow(row)) {
+        ++rows;
+        QVERIFY2(tree->viewport()->rect().contains(tree->visualRect(row)),
+                 qPrintable(row.data().toString()));
+    }
+    QCOMPARE(rows, 6);
 }
 
 } // namespace
@@ -243,6 +320,7 @@ void TestTranslations::everyTextTranslatedFaithfully() {
     const QList<Message> messages =
         readTs(QStringLiteral(KESTRIN_SOURCE_DIR "/translations/kestrin_%1.ts").arg(language));
     QVERIFY(!messages.isEmpty());
+    QVERIFY2(!typography(language).open.isEmpty(), "the language's quotation marks are not known");
     Translations::Install({language});
 
     QStringList faults;
@@ -264,7 +342,7 @@ void TestTranslations::everyTextTranslatedFaithfully() {
         if (m.source.endsWith(QLatin1String(":\t")) &&
             !QRegularExpression(QStringLiteral("^[^\t]+\t:\t$")).match(m.translation).hasMatch())
             fault(m, QStringLiteral("a statistics name needs one tab each side of its colon"));
-        for (const QString& wrong : misnamed(m.source, m.translation))
+        for (const QString& wrong : misquoted(language, m.source, m.translation))
             fault(m, wrong);
         // Text boxes give a no-break space back as a plain space, so a status
         // with one would never read as the message the window put there.
@@ -284,9 +362,9 @@ void TestTranslations::everyTextTranslatedFaithfully() {
         "Keep holding the button and drag the mouse to the right and down until the pointer is "
         "just past the lowercase \"e\" of \"stop here\" (marked \"#2\"), then let go.  This is "
         "called \"Selecting Text\".");
-    if (!firstStep.contains('"' + sentence.front() + '"'))
+    if (!firstStep.contains(quoted(language, sentence.front())))
         faults << QStringLiteral("Step 1 does not name the sentence's first letter");
-    if (!secondStep.contains('"' + sentence.back() + '"'))
+    if (!secondStep.contains(quoted(language, sentence.back())))
         faults << QStringLiteral("Step 2 does not name the sentence's last letter");
 
     // The banner's line under the name is in the language too.
@@ -321,7 +399,7 @@ void TestTranslations::longTextsInEveryLanguage() {
     QCOMPARE(bareLineFeeds(text), 0);
     QVERIFY2(text.indexOf(QLatin1String("\r\n\r\n")) == text.indexOf(QLatin1String("\r\n")),
              "the heading stands alone");
-    const QStringList faults = misnamed(english, text);
+    const QStringList faults = misquoted(language, english, text);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     // The English bytes stay as they are.
     QCOMPARE(Resources::LoadText(id)->size(), english.size());
@@ -340,21 +418,40 @@ void TestTranslations::qtsOwnTextsComeWithTheLanguage() {
 void TestTranslations::everyWindowFitsItsTexts_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("which");
+    // How much wider than the English a window may grow, in per cent: a
+    // tenth, which a 1024 x 768 screen still holds at the desktop's font.
+    // The pseudo-language is longer on purpose and may shrink there.
+    QTest::addColumn<int>("widest");
     for (const QString& language : QStringList{"en"} + languagesWithPseudo()) {
+        const int widest = language == QLatin1String(Translations::kPseudoLanguage) ? 0 : 110;
         for (const char* which :
              {"launcher", "about", "copy and paste", "drag and drop", "double click"})
-            QTest::addRow("%s %s", qPrintable(language), which) << language << which;
+            QTest::addRow("%s %s", qPrintable(language), which) << language << which << widest;
     }
 }
 
 void TestTranslations::everyWindowFitsItsTexts() {
     QFETCH(QString, language);
     QFETCH(QString, which);
+    QFETCH(int, widest);
+    Translations::Install({QStringLiteral("en")});
+    const auto english = window(which);
+    QVERIFY(english->Create());
     Translations::Install({language});
     const auto dialog = window(which);
     QVERIFY(dialog->Create());
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     QVERIFY(dialog->width() <= screen.width() && dialog->height() <= screen.height());
+    if (widest > 0) {
+        QVERIFY2(dialog->width() * 100 <= english->width() * widest,
+                 qPrintable(QStringLiteral("%1 px against the English %2 px")
+                                .arg(dialog->width())
+                                .arg(english->width())));
+        QCOMPARE(dialog->font(), english->font());
+        shownOnASmallScreen(which, dialog->width());
+        if (QTest::currentTestFailed())
+            return;
+    }
 
     QStringList faults;
     const QList<QWidget*> controls = dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
@@ -409,7 +506,7 @@ void TestTranslations::lessonsWorkWithTheTranslatedPracticeTexts() {
     // The pseudo-language pads a button's text but not the same words quoted.
     if (language != QLatin1String(Translations::kPseudoLanguage))
         QVERIFY(Decide(Selecting, seen)
-                    .message.contains('"' + Resources::LayoutText("Start Over") + '"'));
+                    .message.contains(quoted(language, Resources::LayoutText("Start Over"))));
 
     // Figures and the per cent sign are written as the language writes them.
     const QString statistics = DoubleClick::StatisticsText(1, 0, 0, 2);
