@@ -530,7 +530,7 @@ Si quiere intentarlo otra vez, haga clic en el botón «Reiniciar».</translatio
     </message>
     <message>
         <source>Press the left mouse button and hold it down.  This begins the &quot;Drag&quot;.</source>
-        <translation>Pulse el botón izquierdo del ratón y manténgalo pulsado. Así comienza la acción de «Arrastrar».</translation>
+        <translation>Pulse el botón izquierdo del ratón y manténgalo pulsado. Así comienza la acción de «arrastrar».</translation>
     </message>
     <message>
         <source>Keep holding the button and move the mouse over &quot;Destination Folder&quot;.  Watch the see-through picture of the item follow the pointer.</source>
@@ -538,7 +538,7 @@ Si quiere intentarlo otra vez, haga clic en el botón «Reiniciar».</translatio
     </message>
     <message>
         <source>Let go of the button while the pointer is over &quot;Destination Folder&quot;.  This is the &quot;Drop&quot;.</source>
-        <translation>Suelte el botón mientras el puntero está sobre «Carpeta de destino». Esto es «Soltar».</translation>
+        <translation>Suelte el botón mientras el puntero está sobre «Carpeta de destino». Esto es «soltar».</translation>
     </message>
     <message>
         <source>When it is all right to let go, the folder under the pointer is highlighted in dark blue.</source>

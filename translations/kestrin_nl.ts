@@ -530,7 +530,7 @@ Wil je het nog een keer proberen? Klik dan op de knop “Opnieuw”.</translatio
     </message>
     <message>
         <source>Press the left mouse button and hold it down.  This begins the &quot;Drag&quot;.</source>
-        <translation>Druk op de linkermuisknop en houd die ingedrukt. Zo begin je met “Slepen”.</translation>
+        <translation>Druk op de linkermuisknop en houd die ingedrukt. Zo begin je met “slepen”.</translation>
     </message>
     <message>
         <source>Keep holding the button and move the mouse over &quot;Destination Folder&quot;.  Watch the see-through picture of the item follow the pointer.</source>
@@ -538,7 +538,7 @@ Wil je het nog een keer proberen? Klik dan op de knop “Opnieuw”.</translatio
     </message>
     <message>
         <source>Let go of the button while the pointer is over &quot;Destination Folder&quot;.  This is the &quot;Drop&quot;.</source>
-        <translation>Laat de knop los terwijl de muisaanwijzer op “Doelmap” staat. Dit heet “Neerzetten”.</translation>
+        <translation>Laat de knop los terwijl de muisaanwijzer op “Doelmap” staat. Dit heet “neerzetten”.</translation>
     </message>
     <message>
         <source>When it is all right to let go, the folder under the pointer is highlighted in dark blue.</source>

@@ -530,7 +530,7 @@ Se quiser tentar de novo, clique no botão “Recomeçar”.</translation>
     </message>
     <message>
         <source>Press the left mouse button and hold it down.  This begins the &quot;Drag&quot;.</source>
-        <translation>Pressione o botão esquerdo do mouse e mantenha-o pressionado. Assim começa o “Arrastar”.</translation>
+        <translation>Pressione o botão esquerdo do mouse e mantenha-o pressionado. Assim você começa a “arrastar”.</translation>
     </message>
     <message>
         <source>Keep holding the button and move the mouse over &quot;Destination Folder&quot;.  Watch the see-through picture of the item follow the pointer.</source>
@@ -538,7 +538,7 @@ Se quiser tentar de novo, clique no botão “Recomeçar”.</translation>
     </message>
     <message>
         <source>Let go of the button while the pointer is over &quot;Destination Folder&quot;.  This is the &quot;Drop&quot;.</source>
-        <translation>Solte o botão enquanto o ponteiro estiver sobre a “Pasta de destino”. Isso é o “Soltar”.</translation>
+        <translation>Solte o botão enquanto o ponteiro estiver sobre a “Pasta de destino”. Isso se chama “soltar”.</translation>
     </message>
     <message>
         <source>When it is all right to let go, the folder under the pointer is highlighted in dark blue.</source>
