@@ -224,24 +224,38 @@ QStringList languagesWithPseudo() {
     return Translations::Available() << Translations::kPseudoLanguage;
 }
 
-// Opens the window again on a 1024 x 768 screen, where it must keep the
-// desktop's font and its width and show every row of its tree: a window
-// that does not fit there shrinks its font until the tree needs a scroll bar.
-void shownOnASmallScreen(const QString& which, int width) {
-    QScreen* small = nullptr;
+// The test's two screens: the end-to-end tests' 1280 x 1024 and a small
+// 1024 x 768 one. Which of them the platform calls primary varies between
+// Qt versions, so windows are opened on one by name.
+QScreen* screenOfSize(const QSize& size) {
     for (QScreen* screen : QGuiApplication::screens()) {
-        if (screen->size() == QSize(1024, 768))
-            small = screen;
+        if (screen->size() == size)
+            return screen;
     }
-    QVERIFY2(small, "the test runs with a 1024 x 768 screen beside the large one");
+    return nullptr;
+}
+
+// A window opened over a main window on `screen`, as the launcher's
+// tutorials are: its font and stretch follow that screen's work area.
+std::unique_ptr<CDialog> openOn(QScreen* screen, const QString& which) {
     QWidget desktop;
-    desktop.setScreen(small);
-    desktop.setGeometry(QRect(small->geometry().topLeft(), QSize(100, 100)));
+    desktop.setScreen(screen);
+    desktop.setGeometry(QRect(screen->geometry().topLeft(), QSize(100, 100)));
     ModalOwner::setMainWindow(&desktop);
-    const auto dialog = window(which);
+    auto dialog = window(which);
     const bool created = dialog->Create();
     ModalOwner::setMainWindow(nullptr);
-    QVERIFY(created);
+    if (!created)
+        return nullptr;
+    return dialog;
+}
+
+// On a 1024 x 768 screen the window must keep the desktop's font and its
+// width and show every row of its tree: a window that does not fit there
+// shrinks its font until the tree needs a scroll bar.
+void shownOnASmallScreen(QScreen* small, const QString& which, int width) {
+    const auto dialog = openOn(small, which);
+    QVERIFY(dialog);
     QCOMPARE(dialog->screen(), small);
     QCOMPARE(QFontInfo(dialog->font()).pointSizeF(), QFontInfo(QApplication::font()).pointSizeF());
     QCOMPARE(dialog->width(), width);
@@ -448,13 +462,16 @@ void TestTranslations::everyWindowFitsItsTexts() {
     if (!QFontDatabase::hasFamily(font))
         QSKIP("the font is not installed");
     QApplication::setFont(QFont(font, 9));
+    QScreen* large = screenOfSize({1280, 1024});
+    QScreen* small = screenOfSize({1024, 768});
+    QVERIFY2(large && small, "the test runs with a 1280 x 1024 and a 1024 x 768 screen");
     Translations::Install({QStringLiteral("en")});
-    const auto english = window(which);
-    QVERIFY(english->Create());
+    const auto english = openOn(large, which);
+    QVERIFY(english);
     Translations::Install({language});
-    const auto dialog = window(which);
-    QVERIFY(dialog->Create());
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const auto dialog = openOn(large, which);
+    QVERIFY(dialog);
+    const QRect screen = large->availableGeometry();
     QVERIFY(dialog->width() <= screen.width() && dialog->height() <= screen.height());
     if (widest > 0) {
         QVERIFY2(dialog->width() * 100 <= english->width() * widest,
@@ -462,7 +479,7 @@ void TestTranslations::everyWindowFitsItsTexts() {
                                 .arg(dialog->width())
                                 .arg(english->width())));
         QCOMPARE(dialog->font(), english->font());
-        shownOnASmallScreen(which, dialog->width());
+        shownOnASmallScreen(small, which, dialog->width());
         if (QTest::currentTestFailed())
             return;
     }
