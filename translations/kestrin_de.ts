@@ -61,8 +61,8 @@ auf die angegebene Datei verweigert.</translation>
     <message>
         <source>The filename association is
 incomplete or invalid.</source>
-        <translation>Die Dateizuordnung ist
-unvollständig oder ungültig.</translation>
+        <translation>Der eingestellte Webbrowser konnte
+die Adresse nicht öffnen.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
@@ -85,8 +85,8 @@ verarbeitet wurden.</translation>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
-        <translation>Mit dieser Dateinamenerweiterung ist
-kein Programm verknüpft.</translation>
+        <translation>Kein Webbrowser konnte
+die Adresse öffnen.</translation>
     </message>
     <message>
         <source>The specified dynamic-link library was not found.</source>
@@ -113,13 +113,13 @@ kein Programm verknüpft.</translation>
     </message>
     <message>
         <source>Oops.. The text being copied has been modified.  This is not consistent with the expected results of the tutorial.  Please press the &quot;Start Over&quot; button.</source>
-        <translation>Hoppla ... Der Text, den Sie kopieren, wurde verändert. Damit kann diese Übung nicht weitergehen. Bitte klicken Sie auf &quot;Neu starten&quot;.</translation>
+        <translation>Hoppla ... Der Text, den Sie kopieren, wurde verändert. Damit kann diese Übung nicht weitergehen. Bitte klicken Sie auf „Neu starten“.</translation>
     </message>
     <message>
         <source>Steps 1 &amp; 2 are Complete!  Good Job!<byte value="xd"/>
 <byte value="xd"/>
 You have selected the text as instructed! Now move on to Step 3.</source>
-        <translation>Schritte 1 &amp; 2 sind geschafft! Gut gemacht!<byte value="xd"/>
+        <translation>Schritte 1 und 2 sind geschafft! Gut gemacht!<byte value="xd"/>
 <byte value="xd"/>
 Sie haben den Text richtig markiert! Weiter geht es mit Schritt 3.</translation>
     </message>
@@ -230,7 +230,7 @@ Versuchen Sie es noch einmal und halten Sie die Maus beim Doppelklick ganz still
         <source>Success!  <byte value="xd"/>
 <byte value="xd"/>
 You successfully double clicked the mouse!</source>
-        <translation>Geschafft!  <byte value="xd"/>
+        <translation>Geschafft!<byte value="xd"/>
 <byte value="xd"/>
 Ihr Doppelklick hat geklappt!</translation>
     </message>
@@ -250,7 +250,7 @@ Denken Sie daran, schneller zu klicken.</translation>
         <source>Try Again... <byte value="xd"/>
 <byte value="xd"/>
 Remember to keep the mouse in the same position while double clicking.</source>
-        <translation>Noch einmal versuchen ... <byte value="xd"/>
+        <translation>Noch einmal versuchen ...<byte value="xd"/>
 <byte value="xd"/>
 Denken Sie daran, die Maus beim Doppelklick ganz still zu halten.</translation>
     </message>
@@ -258,7 +258,7 @@ Denken Sie daran, die Maus beim Doppelklick ganz still zu halten.</translation>
         <source>Practice makes perfect! <byte value="xd"/>
 <byte value="xd"/>
 See how many times in a row you can double click.</source>
-        <translation>Übung macht den Meister! <byte value="xd"/>
+        <translation>Übung macht den Meister!<byte value="xd"/>
 <byte value="xd"/>
 Probieren Sie, wie viele Doppelklicks hintereinander Ihnen gelingen.</translation>
     </message>
@@ -291,7 +291,7 @@ Probieren Sie, wie viele Doppelklicks hintereinander Ihnen gelingen.</translatio
     </message>
     <message>
         <source>Please start at Step 1 by placing the mouse over the tree item labeled &quot;Click and Drag Me&quot;.</source>
-        <translation>Bitte beginnen Sie mit Schritt 1: Zeigen Sie mit der Maus auf den Eintrag &quot;Anklicken und ziehen&quot;.</translation>
+        <translation>Bitte beginnen Sie mit Schritt 1: Zeigen Sie mit der Maus auf den Eintrag „Anklicken und ziehen“.</translation>
     </message>
     <message>
         <source>Great!<byte value="xd"/>
@@ -319,7 +319,7 @@ Schritt 2 ist geschafft. Sie haben den richtigen Eintrag angeklickt! Weiter geht
 You got Step 3.  You are dragging the tree item!  Now just keep dragging until the cursor is over the &quot;Destination Folder&quot;.</source>
         <translation>Super!<byte value="xd"/>
 <byte value="xd"/>
-Schritt 3 ist geschafft. Sie ziehen den Eintrag! Ziehen Sie ihn jetzt weiter, bis der Mauszeiger auf &quot;Zielordner&quot; steht.</translation>
+Schritt 3 ist geschafft. Sie ziehen den Eintrag! Ziehen Sie ihn jetzt weiter, bis der Mauszeiger auf „Zielordner“ steht.</translation>
     </message>
     <message>
         <source>Oops!<byte value="xd"/>
@@ -327,7 +327,7 @@ Schritt 3 ist geschafft. Sie ziehen den Eintrag! Ziehen Sie ihn jetzt weiter, bi
 You are dragging the wrong item.  Please press the &quot;Start Over&quot; button.</source>
         <translation>Hoppla!<byte value="xd"/>
 <byte value="xd"/>
-Sie ziehen den falschen Eintrag. Bitte klicken Sie auf &quot;Neu starten&quot;.</translation>
+Sie ziehen den falschen Eintrag. Bitte klicken Sie auf „Neu starten“.</translation>
     </message>
     <message>
         <source>Congratulations!  You got it!<byte value="xd"/>
@@ -335,15 +335,15 @@ Sie ziehen den falschen Eintrag. Bitte klicken Sie auf &quot;Neu starten&quot;.<
 If you would like to try again, please press the &quot;Start Over&quot; button.</source>
         <translation>Herzlichen Glückwunsch! Sie haben es geschafft!<byte value="xd"/>
 <byte value="xd"/>
-Wenn Sie es noch einmal versuchen möchten, klicken Sie auf &quot;Neu starten&quot;.</translation>
+Wenn Sie es noch einmal versuchen möchten, klicken Sie auf „Neu starten“.</translation>
     </message>
     <message>
         <source>Sorry.  You didn&apos;t drop onto the correct tree item.  Please press the &quot;Start Over&quot; button to try again.</source>
-        <translation>Schade. Sie haben den Eintrag nicht auf dem richtigen Ordner abgelegt. Bitte klicken Sie auf &quot;Neu starten&quot;, um es noch einmal zu versuchen.</translation>
+        <translation>Schade. Sie haben den Eintrag nicht auf dem richtigen Ordner abgelegt. Bitte klicken Sie auf „Neu starten“, um es noch einmal zu versuchen.</translation>
     </message>
     <message>
         <source>Please press the &quot;Start Over&quot; button to begin the tutorial again.</source>
-        <translation>Bitte klicken Sie auf &quot;Neu starten&quot;, um die Übung noch einmal zu beginnen.</translation>
+        <translation>Bitte klicken Sie auf „Neu starten“, um die Übung noch einmal zu beginnen.</translation>
     </message>
 </context>
 <context>
@@ -414,7 +414,7 @@ Wenn Sie es noch einmal versuchen möchten, klicken Sie auf &quot;Neu starten&qu
     </message>
     <message>
         <source>Vellumark - Copy and Paste Tutorial</source>
-        <translation>Vellumark - Kopieren und Einfügen üben</translation>
+        <translation>Vellumark – Kopieren und Einfügen üben</translation>
     </message>
     <message>
         <source>Step 1:</source>
@@ -422,7 +422,7 @@ Wenn Sie es noch einmal versuchen möchten, klicken Sie auf &quot;Neu starten&qu
     </message>
     <message>
         <source>Put the mouse pointer just to the left of the capital &quot;H&quot; in the box below (marked &quot;#1&quot;), then press the left mouse button and hold it down.</source>
-        <translation>Setzen Sie den Mauszeiger direkt links vor das große &quot;H&quot; im Feld unten (bei &quot;#1&quot;). Drücken Sie dann die linke Maustaste und halten Sie sie gedrückt.</translation>
+        <translation>Setzen Sie den Mauszeiger direkt links vor das große „H“ im Feld unten (bei „#1“). Drücken Sie dann die linke Maustaste und halten Sie sie gedrückt.</translation>
     </message>
     <message>
         <source>Step 2:</source>
@@ -430,7 +430,7 @@ Wenn Sie es noch einmal versuchen möchten, klicken Sie auf &quot;Neu starten&qu
     </message>
     <message>
         <source>Keep holding the button and drag the mouse to the right and down until the pointer is just past the lowercase &quot;e&quot; of &quot;stop here&quot; (marked &quot;#2&quot;), then let go.  This is called &quot;Selecting Text&quot;.</source>
-        <translation>Halten Sie die Maustaste gedrückt und ziehen Sie die Maus nach rechts unten, bis der Mauszeiger direkt hinter dem kleinen &quot;r&quot; von &quot;bis hierher&quot; steht (bei &quot;#2&quot;). Lassen Sie dann los. Das nennt man &quot;Text markieren&quot;.</translation>
+        <translation>Halten Sie die Maustaste gedrückt und ziehen Sie die Maus nach rechts unten, bis der Mauszeiger direkt hinter dem kleinen „r“ von „bis hierher“ steht (bei „#2“). Lassen Sie dann los. Das nennt man „Text markieren“.</translation>
     </message>
     <message>
         <source>Step 3:</source>
@@ -438,7 +438,7 @@ Wenn Sie es noch einmal versuchen möchten, klicken Sie auf &quot;Neu starten&qu
     </message>
     <message>
         <source>Hold down the &quot;Ctrl&quot; key, press the &quot;c&quot; key once, then let go of both.  This is called &quot;Copying Text&quot;.</source>
-        <translation>Halten Sie die Taste &quot;Strg&quot; gedrückt, drücken Sie einmal die Taste &quot;c&quot; und lassen Sie dann beide los. Das nennt man &quot;Text kopieren&quot;.</translation>
+        <translation>Halten Sie die Taste „Strg“ gedrückt, drücken Sie einmal die Taste „c“ und lassen Sie dann beide los. Das nennt man „Text kopieren“.</translation>
     </message>
     <message>
         <source>Step 4:</source>
@@ -454,7 +454,7 @@ Wenn Sie es noch einmal versuchen möchten, klicken Sie auf &quot;Neu starten&qu
     </message>
     <message>
         <source>Hold down the &quot;Ctrl&quot; key, press the &quot;v&quot; key once, then let go of both.  This is called &quot;Pasting Text&quot;.</source>
-        <translation>Halten Sie die Taste &quot;Strg&quot; gedrückt, drücken Sie einmal die Taste &quot;v&quot; und lassen Sie dann beide los. Das nennt man &quot;Text einfügen&quot;.</translation>
+        <translation>Halten Sie die Taste „Strg“ gedrückt, drücken Sie einmal die Taste „v“ und lassen Sie dann beide los. Das nennt man „Text einfügen“.</translation>
     </message>
     <message>
         <source>Practice text</source>
@@ -462,11 +462,11 @@ Wenn Sie es noch einmal versuchen möchten, klicken Sie auf &quot;Neu starten&qu
     </message>
     <message>
         <source>Marker #1</source>
-        <translation>Kennzeichen #1</translation>
+        <translation>Pfeil #1</translation>
     </message>
     <message>
         <source>Marker #2</source>
-        <translation>Kennzeichen #2</translation>
+        <translation>Pfeil #2</translation>
     </message>
     <message>
         <source>Paste target</source>
@@ -478,7 +478,7 @@ Wenn Sie es noch einmal versuchen möchten, klicken Sie auf &quot;Neu starten&qu
     </message>
     <message>
         <source>Vellumark - Double Click Tutorial</source>
-        <translation>Vellumark - Doppelklicken üben</translation>
+        <translation>Vellumark – Doppelklicken üben</translation>
     </message>
     <message>
         <source>Move the mouse pointer over the red square below.</source>
@@ -502,7 +502,7 @@ Wenn Sie es noch einmal versuchen möchten, klicken Sie auf &quot;Neu starten&qu
     </message>
     <message>
         <source>Tick the &quot;Show Me&quot; box to watch the slowest double click that your computer still accepts.  Untick it to stop.</source>
-        <translation>Setzen Sie ein Häkchen bei &quot;Zeigen&quot;, um den langsamsten Doppelklick zu sehen, den Ihr Computer noch annimmt. Entfernen Sie das Häkchen, um aufzuhören.</translation>
+        <translation>Setzen Sie ein Häkchen bei „Vorführen“, um den langsamsten Doppelklick zu sehen, den Ihr Computer noch annimmt. Entfernen Sie das Häkchen, um aufzuhören.</translation>
     </message>
     <message>
         <source>Double-click target</source>
@@ -510,7 +510,7 @@ Wenn Sie es noch einmal versuchen möchten, klicken Sie auf &quot;Neu starten&qu
     </message>
     <message>
         <source>Show Me</source>
-        <translation>Zeigen</translation>
+        <translation>Vorführen</translation>
     </message>
     <message>
         <source>Mouse, button pressed</source>
@@ -522,23 +522,23 @@ Wenn Sie es noch einmal versuchen möchten, klicken Sie auf &quot;Neu starten&qu
     </message>
     <message>
         <source>Vellumark - Drag and Drop Tutorial</source>
-        <translation>Vellumark - Ziehen und Ablegen üben</translation>
+        <translation>Vellumark – Ziehen und Ablegen üben</translation>
     </message>
     <message>
         <source>Put the mouse pointer over the item labeled &quot;Click and Drag Me&quot; in the tree below.</source>
-        <translation>Zeigen Sie mit dem Mauszeiger unten auf den Eintrag &quot;Anklicken und ziehen&quot;.</translation>
+        <translation>Zeigen Sie mit dem Mauszeiger unten auf den Eintrag „Anklicken und ziehen“.</translation>
     </message>
     <message>
         <source>Press the left mouse button and hold it down.  This begins the &quot;Drag&quot;.</source>
-        <translation>Drücken Sie die linke Maustaste und halten Sie sie gedrückt. Damit beginnt das &quot;Ziehen&quot;.</translation>
+        <translation>Drücken Sie die linke Maustaste und halten Sie sie gedrückt. Damit beginnt das „Ziehen“.</translation>
     </message>
     <message>
         <source>Keep holding the button and move the mouse over &quot;Destination Folder&quot;.  Watch the see-through picture of the item follow the pointer.</source>
-        <translation>Halten Sie die Maustaste gedrückt und bewegen Sie die Maus auf &quot;Zielordner&quot;. Ein durchsichtiges Bild des Eintrags folgt dabei dem Mauszeiger.</translation>
+        <translation>Halten Sie die Maustaste gedrückt und bewegen Sie die Maus auf „Zielordner“. Ein durchsichtiges Bild des Eintrags folgt dabei dem Mauszeiger.</translation>
     </message>
     <message>
         <source>Let go of the button while the pointer is over &quot;Destination Folder&quot;.  This is the &quot;Drop&quot;.</source>
-        <translation>Lassen Sie die Maustaste los, während der Mauszeiger auf &quot;Zielordner&quot; steht. Das ist das &quot;Ablegen&quot;.</translation>
+        <translation>Lassen Sie die Maustaste los, während der Mauszeiger auf „Zielordner“ steht. Das ist das „Ablegen“.</translation>
     </message>
     <message>
         <source>When it is all right to let go, the folder under the pointer is highlighted in dark blue.</source>

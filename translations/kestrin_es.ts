@@ -61,8 +61,8 @@ el acceso al archivo especificado.</translation>
     <message>
         <source>The filename association is
 incomplete or invalid.</source>
-        <translation>La asociación del nombre de archivo
-está incompleta o no es válida.</translation>
+        <translation>El navegador web predeterminado no ha podido
+abrir la dirección.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
@@ -85,8 +85,8 @@ transacciones DDE.</translation>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
-        <translation>No hay ninguna aplicación asociada
-con la extensión de nombre de archivo indicada.</translation>
+        <translation>Ningún navegador web ha podido
+abrir la dirección.</translation>
     </message>
     <message>
         <source>The specified dynamic-link library was not found.</source>
@@ -113,7 +113,7 @@ con la extensión de nombre de archivo indicada.</translation>
     </message>
     <message>
         <source>Oops.. The text being copied has been modified.  This is not consistent with the expected results of the tutorial.  Please press the &quot;Start Over&quot; button.</source>
-        <translation>Vaya... El texto que se va a copiar ha cambiado. Esto no es lo que el tutorial espera. Haga clic en el botón &quot;Reiniciar&quot;.</translation>
+        <translation>Vaya... El texto que se va a copiar ha cambiado. Esto no es lo que el tutorial espera. Haga clic en el botón «Reiniciar».</translation>
     </message>
     <message>
         <source>Steps 1 &amp; 2 are Complete!  Good Job!<byte value="xd"/>
@@ -121,19 +121,19 @@ con la extensión de nombre de archivo indicada.</translation>
 You have selected the text as instructed! Now move on to Step 3.</source>
         <translation>¡Pasos 1 y 2 completados! ¡Buen trabajo!<byte value="xd"/>
 <byte value="xd"/>
-¡Ha seleccionado el texto tal como se indicaba! Ahora pase al Paso 3.</translation>
+¡Ha seleccionado el texto tal como se indicaba! Ahora pase al paso 3.</translation>
     </message>
     <message>
         <source>Oops... Something isn&apos;t quite right.  You had previously selected the text properly, but now the text window is not active so you will not be able to copy from it.  Please start over from Step 1.</source>
-        <translation>Vaya... Algo no está del todo bien. Antes había seleccionado bien el texto, pero ahora la ventana del texto no está activa y no podrá copiar de ella. Vuelva a empezar desde el Paso 1.</translation>
+        <translation>Vaya... Algo no está del todo bien. Antes había seleccionado bien el texto, pero ahora la ventana del texto no está activa y no podrá copiar de ella. Vuelva a empezar desde el paso 1.</translation>
     </message>
     <message>
         <source>Oops... The selected text isn&apos;t quite right.  Please start over at Step 1.</source>
-        <translation>Vaya... El texto seleccionado no es del todo correcto. Vuelva a empezar desde el Paso 1.</translation>
+        <translation>Vaya... El texto seleccionado no es del todo correcto. Vuelva a empezar desde el paso 1.</translation>
     </message>
     <message>
         <source>Oops... The starting position of the selected text isn&apos;t right.  Please start over at Step 1.</source>
-        <translation>Vaya... El texto seleccionado no empieza en el sitio correcto. Vuelva a empezar desde el Paso 1.</translation>
+        <translation>Vaya... El texto seleccionado no empieza en el sitio correcto. Vuelva a empezar desde el paso 1.</translation>
     </message>
     <message>
         <source>You&apos;re on the right track.  Keep selecting...</source>
@@ -145,11 +145,11 @@ You have selected the text as instructed! Now move on to Step 3.</source>
 You have copied the text as instructed!  Now move on to Step 4.</source>
         <translation>¡Paso 3 completado! ¡Buen trabajo!<byte value="xd"/>
 <byte value="xd"/>
-¡Ha copiado el texto tal como se indicaba! Ahora pase al Paso 4.</translation>
+¡Ha copiado el texto tal como se indicaba! Ahora pase al paso 4.</translation>
     </message>
     <message>
         <source>Oops!  Something went wrong.  You need to select the text again.  Please start over at Step 1.</source>
-        <translation>¡Vaya! Algo ha salido mal. Tiene que volver a seleccionar el texto. Vuelva a empezar desde el Paso 1.</translation>
+        <translation>¡Vaya! Algo ha salido mal. Tiene que volver a seleccionar el texto. Vuelva a empezar desde el paso 1.</translation>
     </message>
     <message>
         <source>Step 4 is Complete!  Good Job!<byte value="xd"/>
@@ -157,17 +157,17 @@ You have copied the text as instructed!  Now move on to Step 4.</source>
 You have positioned the insertion pointer to the right text box!  Now move on to Step 5.</source>
         <translation>¡Paso 4 completado! ¡Buen trabajo!<byte value="xd"/>
 <byte value="xd"/>
-¡Ha colocado el cursor de texto en el cuadro correcto! Ahora pase al Paso 5.</translation>
+¡Ha colocado el cursor de texto en el cuadro correcto! Ahora pase al paso 5.</translation>
     </message>
     <message>
         <source>Oops!  Something went wrong.  You still need to complete Step 4.</source>
-        <translation>¡Vaya! Algo ha salido mal. Todavía tiene que completar el Paso 4.</translation>
+        <translation>¡Vaya! Algo ha salido mal. Todavía tiene que completar el paso 4.</translation>
     </message>
     <message>
         <source>Congratulations!  You did it!<byte value="xd"/>
 <byte value="xd"/>
 You successfully copied and pasted text from one window to another!</source>
-        <translation>¡Felicidades! ¡Lo ha conseguido!<byte value="xd"/>
+        <translation>¡Enhorabuena! ¡Lo ha conseguido!<byte value="xd"/>
 <byte value="xd"/>
 ¡Ha copiado y pegado texto de una ventana a otra!</translation>
     </message>
@@ -177,7 +177,7 @@ You successfully copied and pasted text from one window to another!</source>
     </message>
     <message>
         <source>Please start the tutorial at Step 1.  As you complete the steps, this status area will track your progress.  Check back here to see how you are progressing.</source>
-        <translation>Empiece el tutorial por el Paso 1. A medida que complete los pasos, esta zona irá mostrando su progreso. Vuelva a mirar aquí para ver cómo avanza.</translation>
+        <translation>Empiece el tutorial por el paso 1. A medida que complete los pasos, esta zona irá mostrando su progreso. Vuelva a mirar aquí para ver cómo avanza.</translation>
     </message>
 </context>
 <context>
@@ -291,7 +291,7 @@ Vea cuántas veces seguidas consigue hacer doble clic.</translation>
     </message>
     <message>
         <source>Please start at Step 1 by placing the mouse over the tree item labeled &quot;Click and Drag Me&quot;.</source>
-        <translation>Empiece por el Paso 1: coloque el ratón sobre el elemento del árbol llamado &quot;Haga clic y arrástreme&quot;.</translation>
+        <translation>Empiece por el paso 1: coloque el ratón sobre el elemento del árbol llamado «Haga clic y arrástreme».</translation>
     </message>
     <message>
         <source>Great!<byte value="xd"/>
@@ -299,7 +299,7 @@ Vea cuántas veces seguidas consigue hacer doble clic.</translation>
 You got Step 1.  You have got the mouse over the right tree item!  Please move on to Step 2.</source>
         <translation>¡Muy bien!<byte value="xd"/>
 <byte value="xd"/>
-Ha completado el Paso 1. ¡El ratón está sobre el elemento correcto del árbol! Pase ahora al Paso 2.</translation>
+Ha completado el paso 1. ¡El ratón está sobre el elemento correcto del árbol! Pase ahora al paso 2.</translation>
     </message>
     <message>
         <source>Great!<byte value="xd"/>
@@ -307,11 +307,11 @@ Ha completado el Paso 1. ¡El ratón está sobre el elemento correcto del árbol
 You got Step 2.  You clicked the right tree item!  Please continue to Step 3.</source>
         <translation>¡Muy bien!<byte value="xd"/>
 <byte value="xd"/>
-Ha completado el Paso 2. ¡Ha hecho clic en el elemento correcto del árbol! Continúe con el Paso 3.</translation>
+Ha completado el paso 2. ¡Ha hecho clic en el elemento correcto del árbol! Continúe con el paso 3.</translation>
     </message>
     <message>
         <source>Oops... You clicked on the correct tree item, but you need to continue to hold the mouse down to complete Step 2.  Please try again.</source>
-        <translation>Vaya... Ha hecho clic en el elemento correcto del árbol, pero tiene que mantener pulsado el botón del ratón para completar el Paso 2. Inténtelo de nuevo.</translation>
+        <translation>Vaya... Ha hecho clic en el elemento correcto del árbol, pero tiene que mantener pulsado el botón del ratón para completar el paso 2. Inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Super!<byte value="xd"/>
@@ -319,7 +319,7 @@ Ha completado el Paso 2. ¡Ha hecho clic en el elemento correcto del árbol! Con
 You got Step 3.  You are dragging the tree item!  Now just keep dragging until the cursor is over the &quot;Destination Folder&quot;.</source>
         <translation>¡Estupendo!<byte value="xd"/>
 <byte value="xd"/>
-Ha completado el Paso 3. ¡Está arrastrando el elemento del árbol! Ahora siga arrastrando hasta que el puntero esté sobre &quot;Carpeta de destino&quot;.</translation>
+Ha completado el paso 3. ¡Está arrastrando el elemento del árbol! Ahora siga arrastrando hasta que el puntero esté sobre «Carpeta de destino».</translation>
     </message>
     <message>
         <source>Oops!<byte value="xd"/>
@@ -327,23 +327,23 @@ Ha completado el Paso 3. ¡Está arrastrando el elemento del árbol! Ahora siga 
 You are dragging the wrong item.  Please press the &quot;Start Over&quot; button.</source>
         <translation>¡Vaya!<byte value="xd"/>
 <byte value="xd"/>
-Está arrastrando un elemento equivocado. Haga clic en el botón &quot;Reiniciar&quot;.</translation>
+Está arrastrando un elemento equivocado. Haga clic en el botón «Reiniciar».</translation>
     </message>
     <message>
         <source>Congratulations!  You got it!<byte value="xd"/>
 <byte value="xd"/>
 If you would like to try again, please press the &quot;Start Over&quot; button.</source>
-        <translation>¡Felicidades! ¡Lo ha conseguido!<byte value="xd"/>
+        <translation>¡Enhorabuena! ¡Lo ha conseguido!<byte value="xd"/>
 <byte value="xd"/>
-Si quiere intentarlo otra vez, haga clic en el botón &quot;Reiniciar&quot;.</translation>
+Si quiere intentarlo otra vez, haga clic en el botón «Reiniciar».</translation>
     </message>
     <message>
         <source>Sorry.  You didn&apos;t drop onto the correct tree item.  Please press the &quot;Start Over&quot; button to try again.</source>
-        <translation>Lo siento. No lo ha soltado sobre el elemento correcto del árbol. Haga clic en el botón &quot;Reiniciar&quot; para intentarlo de nuevo.</translation>
+        <translation>Lo siento. No lo ha soltado sobre el elemento correcto del árbol. Haga clic en el botón «Reiniciar» para intentarlo de nuevo.</translation>
     </message>
     <message>
         <source>Please press the &quot;Start Over&quot; button to begin the tutorial again.</source>
-        <translation>Haga clic en el botón &quot;Reiniciar&quot; para empezar el tutorial de nuevo.</translation>
+        <translation>Haga clic en el botón «Reiniciar» para empezar el tutorial de nuevo.</translation>
     </message>
 </context>
 <context>
@@ -366,7 +366,7 @@ Si quiere intentarlo otra vez, haga clic en el botón &quot;Reiniciar&quot;.</tr
     </message>
     <message>
         <source>Copyright (C) 2026 Vellumark.  All rights reserved.</source>
-        <translation>Copyright (C) 2026 Vellumark. Derechos reservados.</translation>
+        <translation>Copyright (C) 2026 Vellumark. Todos los derechos reservados.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -414,7 +414,7 @@ Si quiere intentarlo otra vez, haga clic en el botón &quot;Reiniciar&quot;.</tr
     </message>
     <message>
         <source>Vellumark - Copy and Paste Tutorial</source>
-        <translation>Vellumark - Tutorial de copiar y pegar</translation>
+        <translation>Vellumark – Tutorial de copiar y pegar</translation>
     </message>
     <message>
         <source>Step 1:</source>
@@ -422,7 +422,7 @@ Si quiere intentarlo otra vez, haga clic en el botón &quot;Reiniciar&quot;.</tr
     </message>
     <message>
         <source>Put the mouse pointer just to the left of the capital &quot;H&quot; in the box below (marked &quot;#1&quot;), then press the left mouse button and hold it down.</source>
-        <translation>Coloque el puntero del ratón justo a la izquierda de la &quot;E&quot; mayúscula del cuadro de abajo (marcada &quot;#1&quot;), pulse el botón izquierdo del ratón y manténgalo pulsado.</translation>
+        <translation>Coloque el puntero del ratón justo a la izquierda de la «E» mayúscula del cuadro de abajo (marcada «#1»), pulse el botón izquierdo del ratón y manténgalo pulsado.</translation>
     </message>
     <message>
         <source>Step 2:</source>
@@ -430,7 +430,7 @@ Si quiere intentarlo otra vez, haga clic en el botón &quot;Reiniciar&quot;.</tr
     </message>
     <message>
         <source>Keep holding the button and drag the mouse to the right and down until the pointer is just past the lowercase &quot;e&quot; of &quot;stop here&quot; (marked &quot;#2&quot;), then let go.  This is called &quot;Selecting Text&quot;.</source>
-        <translation>Sin soltar el botón, arrastre el ratón hacia la derecha y hacia abajo hasta que el puntero quede justo después de la &quot;í&quot; final de &quot;deténgase aquí&quot; (marcada &quot;#2&quot;), y suelte. Esto se llama &quot;Seleccionar texto&quot;.</translation>
+        <translation>Sin soltar el botón, arrastre el ratón hacia la derecha y hacia abajo hasta que el puntero quede justo después de la «í» final de «deténgase aquí» (marcada «#2»), y suelte. Esto se llama «Seleccionar texto».</translation>
     </message>
     <message>
         <source>Step 3:</source>
@@ -438,7 +438,7 @@ Si quiere intentarlo otra vez, haga clic en el botón &quot;Reiniciar&quot;.</tr
     </message>
     <message>
         <source>Hold down the &quot;Ctrl&quot; key, press the &quot;c&quot; key once, then let go of both.  This is called &quot;Copying Text&quot;.</source>
-        <translation>Mantenga pulsada la tecla &quot;Ctrl&quot;, pulse una vez la tecla &quot;c&quot; y suelte las dos. Esto se llama &quot;Copiar texto&quot;.</translation>
+        <translation>Mantenga pulsada la tecla «Ctrl», pulse una vez la tecla «c» y suelte las dos. Esto se llama «Copiar texto».</translation>
     </message>
     <message>
         <source>Step 4:</source>
@@ -454,7 +454,7 @@ Si quiere intentarlo otra vez, haga clic en el botón &quot;Reiniciar&quot;.</tr
     </message>
     <message>
         <source>Hold down the &quot;Ctrl&quot; key, press the &quot;v&quot; key once, then let go of both.  This is called &quot;Pasting Text&quot;.</source>
-        <translation>Mantenga pulsada la tecla &quot;Ctrl&quot;, pulse una vez la tecla &quot;v&quot; y suelte las dos. Esto se llama &quot;Pegar texto&quot;.</translation>
+        <translation>Mantenga pulsada la tecla «Ctrl», pulse una vez la tecla «v» y suelte las dos. Esto se llama «Pegar texto».</translation>
     </message>
     <message>
         <source>Practice text</source>
@@ -478,7 +478,7 @@ Si quiere intentarlo otra vez, haga clic en el botón &quot;Reiniciar&quot;.</tr
     </message>
     <message>
         <source>Vellumark - Double Click Tutorial</source>
-        <translation>Vellumark - Tutorial de doble clic</translation>
+        <translation>Vellumark – Tutorial de doble clic</translation>
     </message>
     <message>
         <source>Move the mouse pointer over the red square below.</source>
@@ -486,7 +486,7 @@ Si quiere intentarlo otra vez, haga clic en el botón &quot;Reiniciar&quot;.</tr
     </message>
     <message>
         <source>Click and release the left mouse button, then click and release it again as quickly as you can.</source>
-        <translation>Pulse y suelte el botón izquierdo del ratón, y vuelva a pulsarlo y soltarlo lo más rápido que pueda.</translation>
+        <translation>Pulse y suelte el botón izquierdo del ratón y, enseguida, vuelva a pulsarlo y soltarlo lo más rápido que pueda.</translation>
     </message>
     <message>
         <source>Important Hints</source>
@@ -502,7 +502,7 @@ Si quiere intentarlo otra vez, haga clic en el botón &quot;Reiniciar&quot;.</tr
     </message>
     <message>
         <source>Tick the &quot;Show Me&quot; box to watch the slowest double click that your computer still accepts.  Untick it to stop.</source>
-        <translation>Marque la casilla &quot;Mostrar&quot; para ver el doble clic más lento que su ordenador todavía acepta. Desmárquela para parar.</translation>
+        <translation>Marque la casilla «Mostrar» para ver el doble clic más lento que su ordenador todavía acepta. Desmárquela para parar.</translation>
     </message>
     <message>
         <source>Double-click target</source>
@@ -522,23 +522,23 @@ Si quiere intentarlo otra vez, haga clic en el botón &quot;Reiniciar&quot;.</tr
     </message>
     <message>
         <source>Vellumark - Drag and Drop Tutorial</source>
-        <translation>Vellumark - Tutorial de arrastrar y soltar</translation>
+        <translation>Vellumark – Tutorial de arrastrar y soltar</translation>
     </message>
     <message>
         <source>Put the mouse pointer over the item labeled &quot;Click and Drag Me&quot; in the tree below.</source>
-        <translation>Coloque el puntero del ratón sobre &quot;Haga clic y arrástreme&quot;, en el árbol de abajo.</translation>
+        <translation>Coloque el puntero del ratón sobre «Haga clic y arrástreme», en el árbol de abajo.</translation>
     </message>
     <message>
         <source>Press the left mouse button and hold it down.  This begins the &quot;Drag&quot;.</source>
-        <translation>Pulse el botón izquierdo del ratón y manténgalo pulsado. Así comienza la acción de &quot;Arrastrar&quot;.</translation>
+        <translation>Pulse el botón izquierdo del ratón y manténgalo pulsado. Así comienza la acción de «arrastrar».</translation>
     </message>
     <message>
         <source>Keep holding the button and move the mouse over &quot;Destination Folder&quot;.  Watch the see-through picture of the item follow the pointer.</source>
-        <translation>Sin soltar el botón, mueva el ratón hasta &quot;Carpeta de destino&quot;. Verá cómo una imagen transparente del elemento sigue al puntero.</translation>
+        <translation>Sin soltar el botón, mueva el ratón hasta «Carpeta de destino». Verá cómo una imagen transparente del elemento sigue al puntero.</translation>
     </message>
     <message>
         <source>Let go of the button while the pointer is over &quot;Destination Folder&quot;.  This is the &quot;Drop&quot;.</source>
-        <translation>Suelte el botón mientras el puntero está sobre &quot;Carpeta de destino&quot;. Esto es &quot;Soltar&quot;.</translation>
+        <translation>Suelte el botón mientras el puntero está sobre «Carpeta de destino». Esto es «soltar».</translation>
     </message>
     <message>
         <source>When it is all right to let go, the folder under the pointer is highlighted in dark blue.</source>

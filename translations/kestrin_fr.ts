@@ -61,8 +61,8 @@ l&apos;accès au fichier spécifié.</translation>
     <message>
         <source>The filename association is
 incomplete or invalid.</source>
-        <translation>L&apos;association du nom de fichier est
-incomplète ou non valide.</translation>
+        <translation>Le navigateur web par défaut n&apos;a pas pu
+ouvrir l&apos;adresse.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
@@ -85,8 +85,8 @@ were being processed.</source>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
-        <translation>Aucune application n&apos;est associée
-à l&apos;extension de nom de fichier indiquée.</translation>
+        <translation>Aucun navigateur web n&apos;a pu
+ouvrir l&apos;adresse.</translation>
     </message>
     <message>
         <source>The specified dynamic-link library was not found.</source>
@@ -113,7 +113,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>Oops.. The text being copied has been modified.  This is not consistent with the expected results of the tutorial.  Please press the &quot;Start Over&quot; button.</source>
-        <translation>Oups... Le texte à copier a été modifié. Ce n&apos;est pas ce que le tutoriel attend. Veuillez cliquer sur le bouton &quot;Recommencer&quot;.</translation>
+        <translation>Oups... Le texte à copier a été modifié. Ce n&apos;est pas ce que le tutoriel attend. Veuillez cliquer sur le bouton «&#x202f;Recommencer&#x202f;».</translation>
     </message>
     <message>
         <source>Steps 1 &amp; 2 are Complete!  Good Job!<byte value="xd"/>
@@ -188,7 +188,7 @@ Vous avez copié du texte dans une fenêtre et l&apos;avez collé dans une autre
     </message>
     <message>
         <source>Too Slow				:	</source>
-        <translation>Trop lent	:	</translation>
+        <translation>Trop lents	:	</translation>
     </message>
     <message>
         <source>Mouse Moved	:	</source>
@@ -196,7 +196,7 @@ Vous avez copié du texte dans une fenêtre et l&apos;avez collé dans une autre
     </message>
     <message>
         <source>Single Click			:	</source>
-        <translation>Clic simple	:	</translation>
+        <translation>Clics simples	:	</translation>
     </message>
     <message>
         <source>%1%</source>
@@ -291,7 +291,7 @@ Voyez combien de double-clics vous réussissez d&apos;affilée.</translation>
     </message>
     <message>
         <source>Please start at Step 1 by placing the mouse over the tree item labeled &quot;Click and Drag Me&quot;.</source>
-        <translation>Veuillez commencer à l&apos;étape 1 en plaçant le pointeur de la souris sur l&apos;élément de l&apos;arborescence nommé &quot;Cliquez et glissez-moi&quot;.</translation>
+        <translation>Veuillez commencer à l&apos;étape 1 en plaçant le pointeur de la souris sur l&apos;élément de l&apos;arborescence nommé «&#x202f;Cliquez et glissez-moi&#x202f;».</translation>
     </message>
     <message>
         <source>Great!<byte value="xd"/>
@@ -319,7 +319,7 @@ You got Step 2.  You clicked the right tree item!  Please continue to Step 3.</s
 You got Step 3.  You are dragging the tree item!  Now just keep dragging until the cursor is over the &quot;Destination Folder&quot;.</source>
         <translation>Super&#x202f;!<byte value="xd"/>
 <byte value="xd"/>
-Étape 3 réussie. Vous faites glisser l&apos;élément&#x202f;! Continuez simplement à le faire glisser jusqu&apos;à ce que le pointeur soit sur &quot;Dossier de destination&quot;.</translation>
+Étape 3 réussie. Vous faites glisser l&apos;élément&#x202f;! Continuez simplement à le faire glisser jusqu&apos;à ce que le pointeur soit sur «&#x202f;Dossier de destination&#x202f;».</translation>
     </message>
     <message>
         <source>Oops!<byte value="xd"/>
@@ -327,7 +327,7 @@ You got Step 3.  You are dragging the tree item!  Now just keep dragging until t
 You are dragging the wrong item.  Please press the &quot;Start Over&quot; button.</source>
         <translation>Oups&#x202f;!<byte value="xd"/>
 <byte value="xd"/>
-Vous faites glisser le mauvais élément. Veuillez cliquer sur le bouton &quot;Recommencer&quot;.</translation>
+Vous faites glisser le mauvais élément. Veuillez cliquer sur le bouton «&#x202f;Recommencer&#x202f;».</translation>
     </message>
     <message>
         <source>Congratulations!  You got it!<byte value="xd"/>
@@ -335,15 +335,15 @@ Vous faites glisser le mauvais élément. Veuillez cliquer sur le bouton &quot;R
 If you would like to try again, please press the &quot;Start Over&quot; button.</source>
         <translation>Félicitations&#x202f;! Vous avez réussi&#x202f;!<byte value="xd"/>
 <byte value="xd"/>
-Si vous voulez réessayer, cliquez sur le bouton &quot;Recommencer&quot;.</translation>
+Si vous voulez réessayer, cliquez sur le bouton «&#x202f;Recommencer&#x202f;».</translation>
     </message>
     <message>
         <source>Sorry.  You didn&apos;t drop onto the correct tree item.  Please press the &quot;Start Over&quot; button to try again.</source>
-        <translation>Désolé. Vous n&apos;avez pas déposé l&apos;élément au bon endroit. Veuillez cliquer sur le bouton &quot;Recommencer&quot; pour réessayer.</translation>
+        <translation>Désolé. Vous n&apos;avez pas déposé l&apos;élément au bon endroit. Veuillez cliquer sur le bouton «&#x202f;Recommencer&#x202f;» pour réessayer.</translation>
     </message>
     <message>
         <source>Please press the &quot;Start Over&quot; button to begin the tutorial again.</source>
-        <translation>Veuillez cliquer sur le bouton &quot;Recommencer&quot; pour reprendre le tutoriel depuis le début.</translation>
+        <translation>Veuillez cliquer sur le bouton «&#x202f;Recommencer&#x202f;» pour reprendre le tutoriel depuis le début.</translation>
     </message>
 </context>
 <context>
@@ -414,7 +414,7 @@ Si vous voulez réessayer, cliquez sur le bouton &quot;Recommencer&quot;.</trans
     </message>
     <message>
         <source>Vellumark - Copy and Paste Tutorial</source>
-        <translation>Vellumark - Tutoriel copier-coller</translation>
+        <translation>Vellumark – Tutoriel copier-coller</translation>
     </message>
     <message>
         <source>Step 1:</source>
@@ -422,7 +422,7 @@ Si vous voulez réessayer, cliquez sur le bouton &quot;Recommencer&quot;.</trans
     </message>
     <message>
         <source>Put the mouse pointer just to the left of the capital &quot;H&quot; in the box below (marked &quot;#1&quot;), then press the left mouse button and hold it down.</source>
-        <translation>Placez le pointeur de la souris juste à gauche du &quot;V&quot; majuscule dans la zone ci-dessous (repère &quot;#1&quot;), puis appuyez sur le bouton gauche de la souris et maintenez-le enfoncé.</translation>
+        <translation>Placez le pointeur de la souris juste à gauche du «&#x202f;V&#x202f;» majuscule dans la zone ci-dessous (repère «&#x202f;#1&#x202f;»), puis appuyez sur le bouton gauche de la souris et maintenez-le enfoncé.</translation>
     </message>
     <message>
         <source>Step 2:</source>
@@ -430,7 +430,7 @@ Si vous voulez réessayer, cliquez sur le bouton &quot;Recommencer&quot;.</trans
     </message>
     <message>
         <source>Keep holding the button and drag the mouse to the right and down until the pointer is just past the lowercase &quot;e&quot; of &quot;stop here&quot; (marked &quot;#2&quot;), then let go.  This is called &quot;Selecting Text&quot;.</source>
-        <translation>Sans relâcher le bouton, faites glisser la souris vers la droite et vers le bas jusqu&apos;à ce que le pointeur soit juste après le &quot;i&quot; final de &quot;arrêtez ici&quot; (repère &quot;#2&quot;), puis relâchez. Cela s&apos;appelle &quot;Sélectionner du texte&quot;.</translation>
+        <translation>Sans relâcher le bouton, faites glisser la souris vers la droite et vers le bas jusqu&apos;à ce que le pointeur soit juste après le «&#x202f;i&#x202f;» final de «&#x202f;arrêtez ici&#x202f;» (repère «&#x202f;#2&#x202f;»), puis relâchez. Cela s&apos;appelle «&#x202f;Sélectionner du texte&#x202f;».</translation>
     </message>
     <message>
         <source>Step 3:</source>
@@ -438,7 +438,7 @@ Si vous voulez réessayer, cliquez sur le bouton &quot;Recommencer&quot;.</trans
     </message>
     <message>
         <source>Hold down the &quot;Ctrl&quot; key, press the &quot;c&quot; key once, then let go of both.  This is called &quot;Copying Text&quot;.</source>
-        <translation>Maintenez la touche &quot;Ctrl&quot; enfoncée, appuyez une fois sur la touche &quot;c&quot;, puis relâchez les deux. Cela s&apos;appelle &quot;Copier du texte&quot;.</translation>
+        <translation>Maintenez la touche «&#x202f;Ctrl&#x202f;» enfoncée, appuyez une fois sur la touche «&#x202f;c&#x202f;», puis relâchez les deux. Cela s&apos;appelle «&#x202f;Copier du texte&#x202f;».</translation>
     </message>
     <message>
         <source>Step 4:</source>
@@ -454,7 +454,7 @@ Si vous voulez réessayer, cliquez sur le bouton &quot;Recommencer&quot;.</trans
     </message>
     <message>
         <source>Hold down the &quot;Ctrl&quot; key, press the &quot;v&quot; key once, then let go of both.  This is called &quot;Pasting Text&quot;.</source>
-        <translation>Maintenez la touche &quot;Ctrl&quot; enfoncée, appuyez une fois sur la touche &quot;v&quot;, puis relâchez les deux. Cela s&apos;appelle &quot;Coller du texte&quot;.</translation>
+        <translation>Maintenez la touche «&#x202f;Ctrl&#x202f;» enfoncée, appuyez une fois sur la touche «&#x202f;v&#x202f;», puis relâchez les deux. Cela s&apos;appelle «&#x202f;Coller du texte&#x202f;».</translation>
     </message>
     <message>
         <source>Practice text</source>
@@ -478,7 +478,7 @@ Si vous voulez réessayer, cliquez sur le bouton &quot;Recommencer&quot;.</trans
     </message>
     <message>
         <source>Vellumark - Double Click Tutorial</source>
-        <translation>Vellumark - Tutoriel double-clic</translation>
+        <translation>Vellumark – Tutoriel double-clic</translation>
     </message>
     <message>
         <source>Move the mouse pointer over the red square below.</source>
@@ -502,7 +502,7 @@ Si vous voulez réessayer, cliquez sur le bouton &quot;Recommencer&quot;.</trans
     </message>
     <message>
         <source>Tick the &quot;Show Me&quot; box to watch the slowest double click that your computer still accepts.  Untick it to stop.</source>
-        <translation>Cochez la case &quot;Me montrer&quot; pour voir le double-clic le plus lent que votre ordinateur accepte encore. Décochez-la pour arrêter.</translation>
+        <translation>Cochez la case «&#x202f;Montrer&#x202f;» pour voir le double-clic le plus lent que votre ordinateur accepte encore. Décochez-la pour arrêter.</translation>
     </message>
     <message>
         <source>Double-click target</source>
@@ -510,7 +510,7 @@ Si vous voulez réessayer, cliquez sur le bouton &quot;Recommencer&quot;.</trans
     </message>
     <message>
         <source>Show Me</source>
-        <translation>Me montrer</translation>
+        <translation>Montrer</translation>
     </message>
     <message>
         <source>Mouse, button pressed</source>
@@ -522,23 +522,23 @@ Si vous voulez réessayer, cliquez sur le bouton &quot;Recommencer&quot;.</trans
     </message>
     <message>
         <source>Vellumark - Drag and Drop Tutorial</source>
-        <translation>Vellumark - Tutoriel glisser-déposer</translation>
+        <translation>Vellumark – Tutoriel glisser-déposer</translation>
     </message>
     <message>
         <source>Put the mouse pointer over the item labeled &quot;Click and Drag Me&quot; in the tree below.</source>
-        <translation>Placez le pointeur de la souris sur l&apos;élément nommé &quot;Cliquez et glissez-moi&quot; dans l&apos;arborescence ci-dessous.</translation>
+        <translation>Placez le pointeur de la souris sur l&apos;élément «&#x202f;Cliquez et glissez-moi&#x202f;» ci-dessous.</translation>
     </message>
     <message>
         <source>Press the left mouse button and hold it down.  This begins the &quot;Drag&quot;.</source>
-        <translation>Appuyez sur le bouton gauche de la souris et maintenez-le enfoncé. C&apos;est le début du &quot;Glisser&quot;.</translation>
+        <translation>Appuyez sur le bouton gauche de la souris et maintenez-le enfoncé. Vous commencez ainsi à «&#x202f;faire glisser&#x202f;».</translation>
     </message>
     <message>
         <source>Keep holding the button and move the mouse over &quot;Destination Folder&quot;.  Watch the see-through picture of the item follow the pointer.</source>
-        <translation>Sans relâcher le bouton, déplacez la souris sur &quot;Dossier de destination&quot;. Regardez l&apos;image transparente de l&apos;élément suivre le pointeur.</translation>
+        <translation>Sans relâcher le bouton, déplacez la souris sur «&#x202f;Dossier de destination&#x202f;». Regardez l&apos;image transparente de l&apos;élément suivre le pointeur.</translation>
     </message>
     <message>
         <source>Let go of the button while the pointer is over &quot;Destination Folder&quot;.  This is the &quot;Drop&quot;.</source>
-        <translation>Relâchez le bouton pendant que le pointeur est sur &quot;Dossier de destination&quot;. C&apos;est le &quot;Déposer&quot;.</translation>
+        <translation>Relâchez le bouton pendant que le pointeur est sur «&#x202f;Dossier de destination&#x202f;». C&apos;est ce qu&apos;on appelle «&#x202f;déposer&#x202f;».</translation>
     </message>
     <message>
         <source>When it is all right to let go, the folder under the pointer is highlighted in dark blue.</source>

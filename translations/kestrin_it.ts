@@ -5,7 +5,7 @@
     <name>CCopyPasteTutorialDlg</name>
     <message>
         <source>Internal Error:  Contact %1.</source>
-        <translation>Errore interno:  contatta %1.</translation>
+        <translation>Errore interno: contatta %1.</translation>
     </message>
 </context>
 <context>
@@ -61,8 +61,8 @@ l&apos;accesso al file specificato.</translation>
     <message>
         <source>The filename association is
 incomplete or invalid.</source>
-        <translation>L&apos;associazione del nome file è
-incompleta o non valida.</translation>
+        <translation>Il browser web predefinito non è riuscito
+ad aprire l&apos;indirizzo.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
@@ -85,8 +85,8 @@ altre transazioni DDE.</translation>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
-        <translation>Nessuna applicazione è associata
-all&apos;estensione del nome file indicata.</translation>
+        <translation>Nessun browser web è riuscito
+ad aprire l&apos;indirizzo.</translation>
     </message>
     <message>
         <source>The specified dynamic-link library was not found.</source>
@@ -113,61 +113,61 @@ all&apos;estensione del nome file indicata.</translation>
     </message>
     <message>
         <source>Oops.. The text being copied has been modified.  This is not consistent with the expected results of the tutorial.  Please press the &quot;Start Over&quot; button.</source>
-        <translation>Ops... Il testo da copiare è stato modificato.  Così la lezione non può dare il risultato previsto.  Premi il pulsante &quot;Ricomincia&quot;.</translation>
+        <translation>Ops... Il testo da copiare è stato modificato. Così la lezione non può dare il risultato previsto. Premi il pulsante «Ricomincia».</translation>
     </message>
     <message>
         <source>Steps 1 &amp; 2 are Complete!  Good Job!<byte value="xd"/>
 <byte value="xd"/>
 You have selected the text as instructed! Now move on to Step 3.</source>
-        <translation>Passi 1 e 2 completati!  Ottimo lavoro!<byte value="xd"/>
+        <translation>Passi 1 e 2 completati! Ottimo lavoro!<byte value="xd"/>
 <byte value="xd"/>
-Hai selezionato il testo come richiesto! Ora vai al Passo 3.</translation>
+Hai selezionato il testo come richiesto! Ora vai al passo 3.</translation>
     </message>
     <message>
         <source>Oops... Something isn&apos;t quite right.  You had previously selected the text properly, but now the text window is not active so you will not be able to copy from it.  Please start over from Step 1.</source>
-        <translation>Ops... Qualcosa non va.  Avevi selezionato bene il testo, ma ora la finestra del testo non è attiva, quindi non potrai copiarlo.  Ricomincia dal Passo 1.</translation>
+        <translation>Ops... Qualcosa non va. Avevi selezionato bene il testo, ma ora la finestra del testo non è attiva, quindi non potrai copiarlo. Ricomincia dal passo 1.</translation>
     </message>
     <message>
         <source>Oops... The selected text isn&apos;t quite right.  Please start over at Step 1.</source>
-        <translation>Ops... Il testo selezionato non è proprio quello giusto.  Ricomincia dal Passo 1.</translation>
+        <translation>Ops... Il testo selezionato non è proprio quello giusto. Ricomincia dal passo 1.</translation>
     </message>
     <message>
         <source>Oops... The starting position of the selected text isn&apos;t right.  Please start over at Step 1.</source>
-        <translation>Ops... La selezione non comincia nel punto giusto.  Ricomincia dal Passo 1.</translation>
+        <translation>Ops... La selezione non comincia nel punto giusto. Ricomincia dal passo 1.</translation>
     </message>
     <message>
         <source>You&apos;re on the right track.  Keep selecting...</source>
-        <translation>Sei sulla strada giusta.  Continua a selezionare...</translation>
+        <translation>Sei sulla strada giusta. Continua a selezionare...</translation>
     </message>
     <message>
         <source>Step 3 is Complete!  Good Job!<byte value="xd"/>
 <byte value="xd"/>
 You have copied the text as instructed!  Now move on to Step 4.</source>
-        <translation>Passo 3 completato!  Ottimo lavoro!<byte value="xd"/>
+        <translation>Passo 3 completato! Ottimo lavoro!<byte value="xd"/>
 <byte value="xd"/>
-Hai copiato il testo come richiesto!  Ora vai al Passo 4.</translation>
+Hai copiato il testo come richiesto! Ora vai al passo 4.</translation>
     </message>
     <message>
         <source>Oops!  Something went wrong.  You need to select the text again.  Please start over at Step 1.</source>
-        <translation>Ops!  Qualcosa è andato storto.  Devi selezionare di nuovo il testo.  Ricomincia dal Passo 1.</translation>
+        <translation>Ops! Qualcosa è andato storto. Devi selezionare di nuovo il testo. Ricomincia dal passo 1.</translation>
     </message>
     <message>
         <source>Step 4 is Complete!  Good Job!<byte value="xd"/>
 <byte value="xd"/>
 You have positioned the insertion pointer to the right text box!  Now move on to Step 5.</source>
-        <translation>Passo 4 completato!  Ottimo lavoro!<byte value="xd"/>
+        <translation>Passo 4 completato! Ottimo lavoro!<byte value="xd"/>
 <byte value="xd"/>
-Hai messo il cursore nella casella giusta!  Ora vai al Passo 5.</translation>
+Hai messo il cursore nella casella giusta! Ora vai al passo 5.</translation>
     </message>
     <message>
         <source>Oops!  Something went wrong.  You still need to complete Step 4.</source>
-        <translation>Ops!  Qualcosa è andato storto.  Devi ancora completare il Passo 4.</translation>
+        <translation>Ops! Qualcosa è andato storto. Devi ancora completare il passo 4.</translation>
     </message>
     <message>
         <source>Congratulations!  You did it!<byte value="xd"/>
 <byte value="xd"/>
 You successfully copied and pasted text from one window to another!</source>
-        <translation>Congratulazioni!  Ce l&apos;hai fatta!<byte value="xd"/>
+        <translation>Congratulazioni! Ce l&apos;hai fatta!<byte value="xd"/>
 <byte value="xd"/>
 Hai copiato e incollato il testo da una finestra all&apos;altra!</translation>
     </message>
@@ -177,7 +177,7 @@ Hai copiato e incollato il testo da una finestra all&apos;altra!</translation>
     </message>
     <message>
         <source>Please start the tutorial at Step 1.  As you complete the steps, this status area will track your progress.  Check back here to see how you are progressing.</source>
-        <translation>Comincia la lezione dal Passo 1.  Mentre completi i passi, quest&apos;area mostra i tuoi progressi.  Torna a guardare qui per sapere a che punto sei.</translation>
+        <translation>Comincia la lezione dal passo 1. Mentre completi i passi, quest&apos;area mostra i tuoi progressi. Torna a guardare qui per sapere a che punto sei.</translation>
     </message>
 </context>
 <context>
@@ -214,7 +214,7 @@ Hai copiato e incollato il testo da una finestra all&apos;altra!</translation>
         <source>Sorry.  Not quite fast enough.<byte value="xd"/>
 <byte value="xd"/>
 Try again, but click faster.</source>
-        <translation>Peccato.  Non abbastanza veloce.<byte value="xd"/>
+        <translation>Peccato. Non abbastanza veloce.<byte value="xd"/>
 <byte value="xd"/>
 Riprova, ma fai clic più in fretta.</translation>
     </message>
@@ -222,7 +222,7 @@ Riprova, ma fai clic più in fretta.</translation>
         <source>Sorry.  You moved the mouse between the first and second click.<byte value="xd"/>
 <byte value="xd"/>
 Try again, but keep the mouse in the same position while double clicking.</source>
-        <translation>Peccato.  Hai spostato il mouse tra il primo e il secondo clic.<byte value="xd"/>
+        <translation>Peccato. Hai spostato il mouse tra il primo e il secondo clic.<byte value="xd"/>
 <byte value="xd"/>
 Riprova, ma tieni il mouse fermo nello stesso punto mentre fai doppio clic.</translation>
     </message>
@@ -230,7 +230,7 @@ Riprova, ma tieni il mouse fermo nello stesso punto mentre fai doppio clic.</tra
         <source>Success!  <byte value="xd"/>
 <byte value="xd"/>
 You successfully double clicked the mouse!</source>
-        <translation>Ce l&apos;hai fatta!  <byte value="xd"/>
+        <translation>Ce l&apos;hai fatta!<byte value="xd"/>
 <byte value="xd"/>
 Hai fatto doppio clic con il mouse!</translation>
     </message>
@@ -250,7 +250,7 @@ Ricorda di fare clic più in fretta.</translation>
         <source>Try Again... <byte value="xd"/>
 <byte value="xd"/>
 Remember to keep the mouse in the same position while double clicking.</source>
-        <translation>Riprova... <byte value="xd"/>
+        <translation>Riprova...<byte value="xd"/>
 <byte value="xd"/>
 Ricorda di tenere il mouse fermo nello stesso punto mentre fai doppio clic.</translation>
     </message>
@@ -258,7 +258,7 @@ Ricorda di tenere il mouse fermo nello stesso punto mentre fai doppio clic.</tra
         <source>Practice makes perfect! <byte value="xd"/>
 <byte value="xd"/>
 See how many times in a row you can double click.</source>
-        <translation>La pratica rende perfetti! <byte value="xd"/>
+        <translation>La pratica rende perfetti!<byte value="xd"/>
 <byte value="xd"/>
 Vedi quante volte di fila riesci a fare doppio clic.</translation>
     </message>
@@ -291,7 +291,7 @@ Vedi quante volte di fila riesci a fare doppio clic.</translation>
     </message>
     <message>
         <source>Please start at Step 1 by placing the mouse over the tree item labeled &quot;Click and Drag Me&quot;.</source>
-        <translation>Comincia dal Passo 1: porta il mouse sulla voce dell&apos;albero chiamata &quot;Fai clic e trascinami&quot;.</translation>
+        <translation>Comincia dal passo 1: porta il mouse sulla voce dell&apos;albero chiamata «Fai clic e trascinami».</translation>
     </message>
     <message>
         <source>Great!<byte value="xd"/>
@@ -299,7 +299,7 @@ Vedi quante volte di fila riesci a fare doppio clic.</translation>
 You got Step 1.  You have got the mouse over the right tree item!  Please move on to Step 2.</source>
         <translation>Benissimo!<byte value="xd"/>
 <byte value="xd"/>
-Passo 1 riuscito.  Il mouse è sulla voce giusta dell&apos;albero!  Ora vai al Passo 2.</translation>
+Passo 1 riuscito. Il mouse è sulla voce giusta dell&apos;albero! Ora vai al passo 2.</translation>
     </message>
     <message>
         <source>Great!<byte value="xd"/>
@@ -307,11 +307,11 @@ Passo 1 riuscito.  Il mouse è sulla voce giusta dell&apos;albero!  Ora vai al P
 You got Step 2.  You clicked the right tree item!  Please continue to Step 3.</source>
         <translation>Benissimo!<byte value="xd"/>
 <byte value="xd"/>
-Passo 2 riuscito.  Hai fatto clic sulla voce giusta!  Ora continua con il Passo 3.</translation>
+Passo 2 riuscito. Hai fatto clic sulla voce giusta! Ora continua con il passo 3.</translation>
     </message>
     <message>
         <source>Oops... You clicked on the correct tree item, but you need to continue to hold the mouse down to complete Step 2.  Please try again.</source>
-        <translation>Ops... Hai fatto clic sulla voce giusta, ma per completare il Passo 2 devi continuare a tenere premuto il tasto del mouse.  Riprova.</translation>
+        <translation>Ops... Hai fatto clic sulla voce giusta, ma per completare il passo 2 devi continuare a tenere premuto il tasto del mouse. Riprova.</translation>
     </message>
     <message>
         <source>Super!<byte value="xd"/>
@@ -319,7 +319,7 @@ Passo 2 riuscito.  Hai fatto clic sulla voce giusta!  Ora continua con il Passo 
 You got Step 3.  You are dragging the tree item!  Now just keep dragging until the cursor is over the &quot;Destination Folder&quot;.</source>
         <translation>Fantastico!<byte value="xd"/>
 <byte value="xd"/>
-Passo 3 riuscito.  Stai trascinando la voce!  Ora continua a trascinare finché il puntatore non è sopra &quot;Cartella di destinazione&quot;.</translation>
+Passo 3 riuscito. Stai trascinando la voce! Ora continua a trascinare finché il puntatore non è sopra «Cartella di destinazione».</translation>
     </message>
     <message>
         <source>Oops!<byte value="xd"/>
@@ -327,23 +327,23 @@ Passo 3 riuscito.  Stai trascinando la voce!  Ora continua a trascinare finché 
 You are dragging the wrong item.  Please press the &quot;Start Over&quot; button.</source>
         <translation>Ops!<byte value="xd"/>
 <byte value="xd"/>
-Stai trascinando la voce sbagliata.  Premi il pulsante &quot;Ricomincia&quot;.</translation>
+Stai trascinando la voce sbagliata. Premi il pulsante «Ricomincia».</translation>
     </message>
     <message>
         <source>Congratulations!  You got it!<byte value="xd"/>
 <byte value="xd"/>
 If you would like to try again, please press the &quot;Start Over&quot; button.</source>
-        <translation>Congratulazioni!  Ce l&apos;hai fatta!<byte value="xd"/>
+        <translation>Congratulazioni! Ce l&apos;hai fatta!<byte value="xd"/>
 <byte value="xd"/>
-Se vuoi riprovare, premi il pulsante &quot;Ricomincia&quot;.</translation>
+Se vuoi riprovare, premi il pulsante «Ricomincia».</translation>
     </message>
     <message>
         <source>Sorry.  You didn&apos;t drop onto the correct tree item.  Please press the &quot;Start Over&quot; button to try again.</source>
-        <translation>Peccato.  Non hai rilasciato sulla voce giusta.  Premi il pulsante &quot;Ricomincia&quot; per riprovare.</translation>
+        <translation>Peccato. Non hai rilasciato la voce sulla cartella giusta. Premi il pulsante «Ricomincia» per riprovare.</translation>
     </message>
     <message>
         <source>Please press the &quot;Start Over&quot; button to begin the tutorial again.</source>
-        <translation>Premi il pulsante &quot;Ricomincia&quot; per rifare la lezione da capo.</translation>
+        <translation>Premi il pulsante «Ricomincia» per rifare la lezione da capo.</translation>
     </message>
 </context>
 <context>
@@ -366,7 +366,7 @@ Se vuoi riprovare, premi il pulsante &quot;Ricomincia&quot;.</translation>
     </message>
     <message>
         <source>Copyright (C) 2026 Vellumark.  All rights reserved.</source>
-        <translation>Copyright (C) 2026 Vellumark.  Tutti i diritti riservati.</translation>
+        <translation>Copyright (C) 2026 Vellumark. Tutti i diritti riservati.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -406,7 +406,7 @@ Se vuoi riprovare, premi il pulsante &quot;Ricomincia&quot;.</translation>
     </message>
     <message>
         <source>Would you like more help?  Visit our web site:</source>
-        <translation>Ti serve altro aiuto?  Visita il nostro sito:</translation>
+        <translation>Ti serve altro aiuto? Visita il nostro sito:</translation>
     </message>
     <message>
         <source>Tutorials</source>
@@ -414,7 +414,7 @@ Se vuoi riprovare, premi il pulsante &quot;Ricomincia&quot;.</translation>
     </message>
     <message>
         <source>Vellumark - Copy and Paste Tutorial</source>
-        <translation>Vellumark - Copia e incolla</translation>
+        <translation>Vellumark – Copia e incolla</translation>
     </message>
     <message>
         <source>Step 1:</source>
@@ -422,7 +422,7 @@ Se vuoi riprovare, premi il pulsante &quot;Ricomincia&quot;.</translation>
     </message>
     <message>
         <source>Put the mouse pointer just to the left of the capital &quot;H&quot; in the box below (marked &quot;#1&quot;), then press the left mouse button and hold it down.</source>
-        <translation>Porta il puntatore del mouse appena a sinistra della &quot;E&quot; maiuscola nella casella sotto (segno &quot;#1&quot;), poi premi il tasto sinistro del mouse e tienilo premuto.</translation>
+        <translation>Porta il puntatore del mouse appena a sinistra della «E» maiuscola nella casella sotto (segno «#1»), poi premi il tasto sinistro del mouse e tienilo premuto.</translation>
     </message>
     <message>
         <source>Step 2:</source>
@@ -430,7 +430,7 @@ Se vuoi riprovare, premi il pulsante &quot;Ricomincia&quot;.</translation>
     </message>
     <message>
         <source>Keep holding the button and drag the mouse to the right and down until the pointer is just past the lowercase &quot;e&quot; of &quot;stop here&quot; (marked &quot;#2&quot;), then let go.  This is called &quot;Selecting Text&quot;.</source>
-        <translation>Tieni premuto il tasto e trascina il mouse verso destra e in basso finché il puntatore supera di poco la &quot;i&quot; finale di &quot;fermati qui&quot; (segno &quot;#2&quot;), poi rilascia.  Questo si chiama &quot;Selezionare il testo&quot;.</translation>
+        <translation>Tieni premuto il tasto e trascina il mouse verso destra e in basso finché il puntatore supera di poco la «i» finale di «fermati qui» (segno «#2»), poi rilascia. Questo si chiama «Selezionare il testo».</translation>
     </message>
     <message>
         <source>Step 3:</source>
@@ -438,7 +438,7 @@ Se vuoi riprovare, premi il pulsante &quot;Ricomincia&quot;.</translation>
     </message>
     <message>
         <source>Hold down the &quot;Ctrl&quot; key, press the &quot;c&quot; key once, then let go of both.  This is called &quot;Copying Text&quot;.</source>
-        <translation>Tieni premuto il tasto &quot;Ctrl&quot;, premi una volta il tasto &quot;c&quot;, poi rilasciali entrambi.  Questo si chiama &quot;Copiare il testo&quot;.</translation>
+        <translation>Tieni premuto il tasto «Ctrl», premi una volta il tasto «c», poi rilasciali entrambi. Questo si chiama «Copiare il testo».</translation>
     </message>
     <message>
         <source>Step 4:</source>
@@ -446,7 +446,7 @@ Se vuoi riprovare, premi il pulsante &quot;Ricomincia&quot;.</translation>
     </message>
     <message>
         <source>Click once inside the lower box.  This puts the insertion pointer (the blinking line) there.</source>
-        <translation>Fai clic una volta nella casella in basso.  Così il cursore (la linea che lampeggia) va lì.</translation>
+        <translation>Fai clic una volta nella casella in basso. Così il cursore (la linea che lampeggia) va lì.</translation>
     </message>
     <message>
         <source>Step 5:</source>
@@ -454,7 +454,7 @@ Se vuoi riprovare, premi il pulsante &quot;Ricomincia&quot;.</translation>
     </message>
     <message>
         <source>Hold down the &quot;Ctrl&quot; key, press the &quot;v&quot; key once, then let go of both.  This is called &quot;Pasting Text&quot;.</source>
-        <translation>Tieni premuto il tasto &quot;Ctrl&quot;, premi una volta il tasto &quot;v&quot;, poi rilasciali entrambi.  Questo si chiama &quot;Incollare il testo&quot;.</translation>
+        <translation>Tieni premuto il tasto «Ctrl», premi una volta il tasto «v», poi rilasciali entrambi. Questo si chiama «Incollare il testo».</translation>
     </message>
     <message>
         <source>Practice text</source>
@@ -478,7 +478,7 @@ Se vuoi riprovare, premi il pulsante &quot;Ricomincia&quot;.</translation>
     </message>
     <message>
         <source>Vellumark - Double Click Tutorial</source>
-        <translation>Vellumark - Doppio clic</translation>
+        <translation>Vellumark – Doppio clic</translation>
     </message>
     <message>
         <source>Move the mouse pointer over the red square below.</source>
@@ -494,7 +494,7 @@ Se vuoi riprovare, premi il pulsante &quot;Ricomincia&quot;.</translation>
     </message>
     <message>
         <source>Click twice in rapid succession and keep the mouse still between the two clicks.  This tutorial measures both: how fast you click and whether the mouse moved.</source>
-        <translation>Fai due clic rapidi, uno dopo l&apos;altro, e tieni fermo il mouse tra i due clic.  La lezione misura entrambe le cose: la tua velocità e se il mouse si è mosso.</translation>
+        <translation>Fai due clic rapidi, uno dopo l&apos;altro, e tieni fermo il mouse tra i due clic. La lezione misura entrambe le cose: la tua velocità e se il mouse si è mosso.</translation>
     </message>
     <message>
         <source>Visualize It</source>
@@ -502,7 +502,7 @@ Se vuoi riprovare, premi il pulsante &quot;Ricomincia&quot;.</translation>
     </message>
     <message>
         <source>Tick the &quot;Show Me&quot; box to watch the slowest double click that your computer still accepts.  Untick it to stop.</source>
-        <translation>Spunta la casella &quot;Mostrami&quot; per vedere il doppio clic più lento che il tuo computer accetta ancora.  Togli la spunta per fermarlo.</translation>
+        <translation>Spunta la casella «Mostrami» per vedere il doppio clic più lento che il tuo computer accetta ancora. Togli la spunta per fermarlo.</translation>
     </message>
     <message>
         <source>Double-click target</source>
@@ -522,23 +522,23 @@ Se vuoi riprovare, premi il pulsante &quot;Ricomincia&quot;.</translation>
     </message>
     <message>
         <source>Vellumark - Drag and Drop Tutorial</source>
-        <translation>Vellumark - Trascina e rilascia</translation>
+        <translation>Vellumark – Trascina e rilascia</translation>
     </message>
     <message>
         <source>Put the mouse pointer over the item labeled &quot;Click and Drag Me&quot; in the tree below.</source>
-        <translation>Porta il puntatore del mouse sulla voce &quot;Fai clic e trascinami&quot; qui sotto.</translation>
+        <translation>Porta il puntatore del mouse sulla voce «Fai clic e trascinami» qui sotto.</translation>
     </message>
     <message>
         <source>Press the left mouse button and hold it down.  This begins the &quot;Drag&quot;.</source>
-        <translation>Premi il tasto sinistro del mouse e tienilo premuto.  Così comincia il &quot;trascinamento&quot;.</translation>
+        <translation>Premi il tasto sinistro del mouse e tienilo premuto. Così comincia il «trascinamento».</translation>
     </message>
     <message>
         <source>Keep holding the button and move the mouse over &quot;Destination Folder&quot;.  Watch the see-through picture of the item follow the pointer.</source>
-        <translation>Tieni premuto il tasto e porta il mouse su &quot;Cartella di destinazione&quot;.  Guarda come l&apos;immagine trasparente della voce segue il puntatore.</translation>
+        <translation>Tieni premuto il tasto e porta il mouse su «Cartella di destinazione». Guarda come l&apos;immagine trasparente della voce segue il puntatore.</translation>
     </message>
     <message>
         <source>Let go of the button while the pointer is over &quot;Destination Folder&quot;.  This is the &quot;Drop&quot;.</source>
-        <translation>Rilascia il tasto mentre il puntatore è su &quot;Cartella di destinazione&quot;.  Questo è il &quot;rilascio&quot;.</translation>
+        <translation>Rilascia il tasto mentre il puntatore è su «Cartella di destinazione». Questo è il «rilascio».</translation>
     </message>
     <message>
         <source>When it is all right to let go, the folder under the pointer is highlighted in dark blue.</source>

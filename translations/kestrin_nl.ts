@@ -61,8 +61,8 @@ tot het opgegeven bestand geweigerd.</translation>
     <message>
         <source>The filename association is
 incomplete or invalid.</source>
-        <translation>De bestandskoppeling is
-onvolledig of ongeldig.</translation>
+        <translation>De standaardwebbrowser kon
+het adres niet openen.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
@@ -85,8 +85,8 @@ werden verwerkt.</translation>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
-        <translation>Er is geen toepassing gekoppeld
-aan de opgegeven bestandsextensie.</translation>
+        <translation>Geen enkele webbrowser kon
+het adres openen.</translation>
     </message>
     <message>
         <source>The specified dynamic-link library was not found.</source>
@@ -113,7 +113,7 @@ aan de opgegeven bestandsextensie.</translation>
     </message>
     <message>
         <source>Oops.. The text being copied has been modified.  This is not consistent with the expected results of the tutorial.  Please press the &quot;Start Over&quot; button.</source>
-        <translation>Oeps... De tekst die je kopieert, is veranderd. Dat is niet wat de les verwacht. Klik op de knop &quot;Opnieuw&quot;.</translation>
+        <translation>Oeps... De tekst die je kopieert, is veranderd. Dat is niet wat de les verwacht. Klik op de knop “Opnieuw”.</translation>
     </message>
     <message>
         <source>Steps 1 &amp; 2 are Complete!  Good Job!<byte value="xd"/>
@@ -196,7 +196,7 @@ Je hebt tekst uit het ene vak gekopieerd en in het andere geplakt!</translation>
     </message>
     <message>
         <source>Single Click			:	</source>
-        <translation>Enkele klik	:	</translation>
+        <translation>Enkele klikken	:	</translation>
     </message>
     <message>
         <source>%1%</source>
@@ -291,7 +291,7 @@ Kijk eens hoe vaak je achter elkaar kunt dubbelklikken.</translation>
     </message>
     <message>
         <source>Please start at Step 1 by placing the mouse over the tree item labeled &quot;Click and Drag Me&quot;.</source>
-        <translation>Begin bij stap 1: zet de muisaanwijzer op het item &quot;Klik en sleep mij&quot; in de lijst.</translation>
+        <translation>Begin bij stap 1: zet de muisaanwijzer op het item “Klik en sleep mij” in de lijst.</translation>
     </message>
     <message>
         <source>Great!<byte value="xd"/>
@@ -319,7 +319,7 @@ Stap 2 is gelukt. Je hebt op het juiste item geklikt! Ga verder met stap 3.</tra
 You got Step 3.  You are dragging the tree item!  Now just keep dragging until the cursor is over the &quot;Destination Folder&quot;.</source>
         <translation>Super!<byte value="xd"/>
 <byte value="xd"/>
-Stap 3 is gelukt. Je bent het item aan het slepen! Blijf slepen tot de muisaanwijzer op &quot;Doelmap&quot; staat.</translation>
+Stap 3 is gelukt. Je bent het item aan het slepen! Blijf slepen tot de muisaanwijzer op “Doelmap” staat.</translation>
     </message>
     <message>
         <source>Oops!<byte value="xd"/>
@@ -327,7 +327,7 @@ Stap 3 is gelukt. Je bent het item aan het slepen! Blijf slepen tot de muisaanwi
 You are dragging the wrong item.  Please press the &quot;Start Over&quot; button.</source>
         <translation>Oeps!<byte value="xd"/>
 <byte value="xd"/>
-Je sleept het verkeerde item. Klik op de knop &quot;Opnieuw&quot;.</translation>
+Je sleept het verkeerde item. Klik op de knop “Opnieuw”.</translation>
     </message>
     <message>
         <source>Congratulations!  You got it!<byte value="xd"/>
@@ -335,15 +335,15 @@ Je sleept het verkeerde item. Klik op de knop &quot;Opnieuw&quot;.</translation>
 If you would like to try again, please press the &quot;Start Over&quot; button.</source>
         <translation>Gefeliciteerd! Het is gelukt!<byte value="xd"/>
 <byte value="xd"/>
-Wil je het nog een keer proberen? Klik dan op de knop &quot;Opnieuw&quot;.</translation>
+Wil je het nog een keer proberen? Klik dan op de knop “Opnieuw”.</translation>
     </message>
     <message>
         <source>Sorry.  You didn&apos;t drop onto the correct tree item.  Please press the &quot;Start Over&quot; button to try again.</source>
-        <translation>Helaas. Je hebt het item niet op de juiste plek neergezet. Klik op de knop &quot;Opnieuw&quot; om het nog eens te proberen.</translation>
+        <translation>Helaas. Je hebt het item niet op de juiste plek neergezet. Klik op de knop “Opnieuw” om het nog eens te proberen.</translation>
     </message>
     <message>
         <source>Please press the &quot;Start Over&quot; button to begin the tutorial again.</source>
-        <translation>Klik op de knop &quot;Opnieuw&quot; om de les nog een keer te doen.</translation>
+        <translation>Klik op de knop “Opnieuw” om de les nog een keer te doen.</translation>
     </message>
 </context>
 <context>
@@ -414,7 +414,7 @@ Wil je het nog een keer proberen? Klik dan op de knop &quot;Opnieuw&quot;.</tran
     </message>
     <message>
         <source>Vellumark - Copy and Paste Tutorial</source>
-        <translation>Vellumark - Les: kopiëren en plakken</translation>
+        <translation>Vellumark – Les: kopiëren en plakken</translation>
     </message>
     <message>
         <source>Step 1:</source>
@@ -422,7 +422,7 @@ Wil je het nog een keer proberen? Klik dan op de knop &quot;Opnieuw&quot;.</tran
     </message>
     <message>
         <source>Put the mouse pointer just to the left of the capital &quot;H&quot; in the box below (marked &quot;#1&quot;), then press the left mouse button and hold it down.</source>
-        <translation>Zet de muisaanwijzer net links van de hoofdletter &quot;H&quot; in het vak hieronder (gemarkeerd met &quot;#1&quot;). Druk dan op de linkermuisknop en houd die ingedrukt.</translation>
+        <translation>Zet de muisaanwijzer net links van de hoofdletter “H” in het vak hieronder (gemarkeerd met “#1”). Druk dan op de linkermuisknop en houd die ingedrukt.</translation>
     </message>
     <message>
         <source>Step 2:</source>
@@ -430,7 +430,7 @@ Wil je het nog een keer proberen? Klik dan op de knop &quot;Opnieuw&quot;.</tran
     </message>
     <message>
         <source>Keep holding the button and drag the mouse to the right and down until the pointer is just past the lowercase &quot;e&quot; of &quot;stop here&quot; (marked &quot;#2&quot;), then let go.  This is called &quot;Selecting Text&quot;.</source>
-        <translation>Houd de knop ingedrukt en sleep de muis naar rechts en omlaag tot de muisaanwijzer net voorbij de kleine letter &quot;r&quot; van &quot;stop hier&quot; staat (gemarkeerd met &quot;#2&quot;). Laat dan los. Dit heet &quot;Tekst selecteren&quot;.</translation>
+        <translation>Houd de knop ingedrukt en sleep de muis naar rechts en omlaag tot de muisaanwijzer net voorbij de kleine letter “r” van “stop hier” staat (gemarkeerd met “#2”). Laat dan los. Dit heet “Tekst selecteren”.</translation>
     </message>
     <message>
         <source>Step 3:</source>
@@ -438,7 +438,7 @@ Wil je het nog een keer proberen? Klik dan op de knop &quot;Opnieuw&quot;.</tran
     </message>
     <message>
         <source>Hold down the &quot;Ctrl&quot; key, press the &quot;c&quot; key once, then let go of both.  This is called &quot;Copying Text&quot;.</source>
-        <translation>Houd de toets &quot;Ctrl&quot; ingedrukt, druk één keer op de toets &quot;c&quot; en laat dan beide los. Dit heet &quot;Tekst kopiëren&quot;.</translation>
+        <translation>Houd de toets “Ctrl” ingedrukt, druk één keer op de toets “c” en laat dan beide los. Dit heet “Tekst kopiëren”.</translation>
     </message>
     <message>
         <source>Step 4:</source>
@@ -454,7 +454,7 @@ Wil je het nog een keer proberen? Klik dan op de knop &quot;Opnieuw&quot;.</tran
     </message>
     <message>
         <source>Hold down the &quot;Ctrl&quot; key, press the &quot;v&quot; key once, then let go of both.  This is called &quot;Pasting Text&quot;.</source>
-        <translation>Houd de toets &quot;Ctrl&quot; ingedrukt, druk één keer op de toets &quot;v&quot; en laat dan beide los. Dit heet &quot;Tekst plakken&quot;.</translation>
+        <translation>Houd de toets “Ctrl” ingedrukt, druk één keer op de toets “v” en laat dan beide los. Dit heet “Tekst plakken”.</translation>
     </message>
     <message>
         <source>Practice text</source>
@@ -478,7 +478,7 @@ Wil je het nog een keer proberen? Klik dan op de knop &quot;Opnieuw&quot;.</tran
     </message>
     <message>
         <source>Vellumark - Double Click Tutorial</source>
-        <translation>Vellumark - Les: dubbelklikken</translation>
+        <translation>Vellumark – Les: dubbelklikken</translation>
     </message>
     <message>
         <source>Move the mouse pointer over the red square below.</source>
@@ -502,7 +502,7 @@ Wil je het nog een keer proberen? Klik dan op de knop &quot;Opnieuw&quot;.</tran
     </message>
     <message>
         <source>Tick the &quot;Show Me&quot; box to watch the slowest double click that your computer still accepts.  Untick it to stop.</source>
-        <translation>Vink &quot;Voordoen&quot; aan om de langzaamste dubbelklik te zien die je computer nog goedkeurt. Vink het weer uit om te stoppen.</translation>
+        <translation>Vink “Voordoen” aan om de langzaamste dubbelklik te zien die je computer nog goedkeurt. Vink het weer uit om te stoppen.</translation>
     </message>
     <message>
         <source>Double-click target</source>
@@ -522,23 +522,23 @@ Wil je het nog een keer proberen? Klik dan op de knop &quot;Opnieuw&quot;.</tran
     </message>
     <message>
         <source>Vellumark - Drag and Drop Tutorial</source>
-        <translation>Vellumark - Les: slepen en neerzetten</translation>
+        <translation>Vellumark – Les: slepen en neerzetten</translation>
     </message>
     <message>
         <source>Put the mouse pointer over the item labeled &quot;Click and Drag Me&quot; in the tree below.</source>
-        <translation>Zet de muisaanwijzer op het item &quot;Klik en sleep mij&quot; in de lijst hieronder.</translation>
+        <translation>Zet de muisaanwijzer op het item “Klik en sleep mij” in de lijst hieronder.</translation>
     </message>
     <message>
         <source>Press the left mouse button and hold it down.  This begins the &quot;Drag&quot;.</source>
-        <translation>Druk op de linkermuisknop en houd die ingedrukt. Zo begin je met &quot;Slepen&quot;.</translation>
+        <translation>Druk op de linkermuisknop en houd die ingedrukt. Zo begin je met “slepen”.</translation>
     </message>
     <message>
         <source>Keep holding the button and move the mouse over &quot;Destination Folder&quot;.  Watch the see-through picture of the item follow the pointer.</source>
-        <translation>Houd de knop ingedrukt en beweeg de muis naar &quot;Doelmap&quot;. Kijk hoe een doorzichtig plaatje van het item met de muisaanwijzer meegaat.</translation>
+        <translation>Houd de knop ingedrukt en beweeg de muis naar “Doelmap”. Kijk hoe een doorzichtig plaatje van het item met de muisaanwijzer meegaat.</translation>
     </message>
     <message>
         <source>Let go of the button while the pointer is over &quot;Destination Folder&quot;.  This is the &quot;Drop&quot;.</source>
-        <translation>Laat de knop los terwijl de muisaanwijzer op &quot;Doelmap&quot; staat. Dit heet &quot;Neerzetten&quot;.</translation>
+        <translation>Laat de knop los terwijl de muisaanwijzer op “Doelmap” staat. Dit heet “neerzetten”.</translation>
     </message>
     <message>
         <source>When it is all right to let go, the folder under the pointer is highlighted in dark blue.</source>

@@ -61,8 +61,8 @@ dostępu do określonego pliku.</translation>
     <message>
         <source>The filename association is
 incomplete or invalid.</source>
-        <translation>Skojarzenie nazwy pliku jest
-niekompletne lub nieprawidłowe.</translation>
+        <translation>Domyślna przeglądarka internetowa
+nie mogła otworzyć adresu.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
@@ -85,8 +85,8 @@ inne transakcje DDE.</translation>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
-        <translation>Z podanym rozszerzeniem nazwy pliku
-nie jest skojarzona żadna aplikacja.</translation>
+        <translation>Żadna przeglądarka internetowa
+nie mogła otworzyć adresu.</translation>
     </message>
     <message>
         <source>The specified dynamic-link library was not found.</source>
@@ -113,7 +113,7 @@ nie jest skojarzona żadna aplikacja.</translation>
     </message>
     <message>
         <source>Oops.. The text being copied has been modified.  This is not consistent with the expected results of the tutorial.  Please press the &quot;Start Over&quot; button.</source>
-        <translation>Ups... Kopiowany tekst został zmieniony, a w tej lekcji nie powinno się to zdarzyć. Kliknij przycisk &quot;Od nowa&quot;.</translation>
+        <translation>Ups... Kopiowany tekst został zmieniony, a w tej lekcji nie powinno się to zdarzyć. Kliknij przycisk „Od nowa”.</translation>
     </message>
     <message>
         <source>Steps 1 &amp; 2 are Complete!  Good Job!<byte value="xd"/>
@@ -230,7 +230,7 @@ Spróbuj jeszcze raz i podczas dwukrotnego kliknięcia trzymaj mysz nieruchomo.<
         <source>Success!  <byte value="xd"/>
 <byte value="xd"/>
 You successfully double clicked the mouse!</source>
-        <translation>Sukces!  <byte value="xd"/>
+        <translation>Sukces!<byte value="xd"/>
 <byte value="xd"/>
 Udało się kliknąć dwukrotnie!</translation>
     </message>
@@ -250,7 +250,7 @@ Pamiętaj, aby klikać szybciej.</translation>
         <source>Try Again... <byte value="xd"/>
 <byte value="xd"/>
 Remember to keep the mouse in the same position while double clicking.</source>
-        <translation>Spróbuj jeszcze raz... <byte value="xd"/>
+        <translation>Spróbuj jeszcze raz...<byte value="xd"/>
 <byte value="xd"/>
 Pamiętaj, aby podczas dwukrotnego kliknięcia trzymać mysz nieruchomo.</translation>
     </message>
@@ -258,7 +258,7 @@ Pamiętaj, aby podczas dwukrotnego kliknięcia trzymać mysz nieruchomo.</transl
         <source>Practice makes perfect! <byte value="xd"/>
 <byte value="xd"/>
 See how many times in a row you can double click.</source>
-        <translation>Praktyka czyni mistrza! <byte value="xd"/>
+        <translation>Praktyka czyni mistrza!<byte value="xd"/>
 <byte value="xd"/>
 Sprawdź, ile razy z rzędu uda ci się kliknąć dwukrotnie.</translation>
     </message>
@@ -291,7 +291,7 @@ Sprawdź, ile razy z rzędu uda ci się kliknąć dwukrotnie.</translation>
     </message>
     <message>
         <source>Please start at Step 1 by placing the mouse over the tree item labeled &quot;Click and Drag Me&quot;.</source>
-        <translation>Zacznij od kroku 1: ustaw wskaźnik myszy na elemencie drzewa o nazwie &quot;Kliknij i przeciągnij mnie&quot;.</translation>
+        <translation>Zacznij od kroku 1: ustaw wskaźnik myszy na elemencie drzewa o nazwie „Kliknij i przeciągnij mnie”.</translation>
     </message>
     <message>
         <source>Great!<byte value="xd"/>
@@ -319,7 +319,7 @@ Krok 2 zaliczony. Kliknięcie trafiło we właściwy element drzewa! Przejdź do
 You got Step 3.  You are dragging the tree item!  Now just keep dragging until the cursor is over the &quot;Destination Folder&quot;.</source>
         <translation>Super!<byte value="xd"/>
 <byte value="xd"/>
-Krok 3 zaliczony. Element drzewa jest przeciągany! Teraz przeciągaj dalej, aż wskaźnik znajdzie się nad elementem &quot;Folder docelowy&quot;.</translation>
+Krok 3 zaliczony. Element drzewa jest przeciągany! Teraz przeciągaj dalej, aż wskaźnik znajdzie się nad elementem „Folder docelowy”.</translation>
     </message>
     <message>
         <source>Oops!<byte value="xd"/>
@@ -327,7 +327,7 @@ Krok 3 zaliczony. Element drzewa jest przeciągany! Teraz przeciągaj dalej, aż
 You are dragging the wrong item.  Please press the &quot;Start Over&quot; button.</source>
         <translation>Ups!<byte value="xd"/>
 <byte value="xd"/>
-Przeciągany jest niewłaściwy element. Kliknij przycisk &quot;Od nowa&quot;.</translation>
+Przeciągany jest niewłaściwy element. Kliknij przycisk „Od nowa”.</translation>
     </message>
     <message>
         <source>Congratulations!  You got it!<byte value="xd"/>
@@ -335,15 +335,15 @@ Przeciągany jest niewłaściwy element. Kliknij przycisk &quot;Od nowa&quot;.</
 If you would like to try again, please press the &quot;Start Over&quot; button.</source>
         <translation>Gratulacje! Udało się!<byte value="xd"/>
 <byte value="xd"/>
-Aby spróbować jeszcze raz, kliknij przycisk &quot;Od nowa&quot;.</translation>
+Aby spróbować jeszcze raz, kliknij przycisk „Od nowa”.</translation>
     </message>
     <message>
         <source>Sorry.  You didn&apos;t drop onto the correct tree item.  Please press the &quot;Start Over&quot; button to try again.</source>
-        <translation>Niestety, element został upuszczony w złym miejscu. Aby spróbować jeszcze raz, kliknij przycisk &quot;Od nowa&quot;.</translation>
+        <translation>Niestety, element został upuszczony w złym miejscu. Aby spróbować jeszcze raz, kliknij przycisk „Od nowa”.</translation>
     </message>
     <message>
         <source>Please press the &quot;Start Over&quot; button to begin the tutorial again.</source>
-        <translation>Aby zacząć lekcję od początku, kliknij przycisk &quot;Od nowa&quot;.</translation>
+        <translation>Aby zacząć lekcję od początku, kliknij przycisk „Od nowa”.</translation>
     </message>
 </context>
 <context>
@@ -414,7 +414,7 @@ Aby spróbować jeszcze raz, kliknij przycisk &quot;Od nowa&quot;.</translation>
     </message>
     <message>
         <source>Vellumark - Copy and Paste Tutorial</source>
-        <translation>Vellumark - Kopiowanie i wklejanie</translation>
+        <translation>Vellumark – Kopiowanie i wklejanie</translation>
     </message>
     <message>
         <source>Step 1:</source>
@@ -422,7 +422,7 @@ Aby spróbować jeszcze raz, kliknij przycisk &quot;Od nowa&quot;.</translation>
     </message>
     <message>
         <source>Put the mouse pointer just to the left of the capital &quot;H&quot; in the box below (marked &quot;#1&quot;), then press the left mouse button and hold it down.</source>
-        <translation>Ustaw wskaźnik myszy tuż na lewo od wielkiej litery &quot;O&quot; w polu poniżej (znacznik &quot;#1&quot;), a potem naciśnij i przytrzymaj lewy przycisk myszy.</translation>
+        <translation>Ustaw wskaźnik myszy tuż na lewo od wielkiej litery „O” w polu poniżej (znacznik „#1”), a potem naciśnij i przytrzymaj lewy przycisk myszy.</translation>
     </message>
     <message>
         <source>Step 2:</source>
@@ -430,7 +430,7 @@ Aby spróbować jeszcze raz, kliknij przycisk &quot;Od nowa&quot;.</translation>
     </message>
     <message>
         <source>Keep holding the button and drag the mouse to the right and down until the pointer is just past the lowercase &quot;e&quot; of &quot;stop here&quot; (marked &quot;#2&quot;), then let go.  This is called &quot;Selecting Text&quot;.</source>
-        <translation>Trzymając wciśnięty przycisk, przeciągnij mysz w prawo i w dół, aż wskaźnik znajdzie się tuż za małą literą &quot;j&quot; w słowach &quot;zatrzymaj się tutaj&quot; (znacznik &quot;#2&quot;), i puść przycisk. To jest &quot;zaznaczanie tekstu&quot;.</translation>
+        <translation>Trzymając wciśnięty przycisk, przeciągnij mysz w prawo i w dół, aż wskaźnik znajdzie się tuż za małą literą „j” w słowach „zatrzymaj się tutaj” (znacznik „#2”), i puść przycisk. To jest „zaznaczanie tekstu”.</translation>
     </message>
     <message>
         <source>Step 3:</source>
@@ -438,7 +438,7 @@ Aby spróbować jeszcze raz, kliknij przycisk &quot;Od nowa&quot;.</translation>
     </message>
     <message>
         <source>Hold down the &quot;Ctrl&quot; key, press the &quot;c&quot; key once, then let go of both.  This is called &quot;Copying Text&quot;.</source>
-        <translation>Przytrzymaj klawisz &quot;Ctrl&quot;, naciśnij raz klawisz &quot;c&quot;, a potem puść oba klawisze. To jest &quot;kopiowanie tekstu&quot;.</translation>
+        <translation>Przytrzymaj klawisz „Ctrl”, naciśnij raz klawisz „c”, a potem puść oba klawisze. To jest „kopiowanie tekstu”.</translation>
     </message>
     <message>
         <source>Step 4:</source>
@@ -454,7 +454,7 @@ Aby spróbować jeszcze raz, kliknij przycisk &quot;Od nowa&quot;.</translation>
     </message>
     <message>
         <source>Hold down the &quot;Ctrl&quot; key, press the &quot;v&quot; key once, then let go of both.  This is called &quot;Pasting Text&quot;.</source>
-        <translation>Przytrzymaj klawisz &quot;Ctrl&quot;, naciśnij raz klawisz &quot;v&quot;, a potem puść oba klawisze. To jest &quot;wklejanie tekstu&quot;.</translation>
+        <translation>Przytrzymaj klawisz „Ctrl”, naciśnij raz klawisz „v”, a potem puść oba klawisze. To jest „wklejanie tekstu”.</translation>
     </message>
     <message>
         <source>Practice text</source>
@@ -478,7 +478,7 @@ Aby spróbować jeszcze raz, kliknij przycisk &quot;Od nowa&quot;.</translation>
     </message>
     <message>
         <source>Vellumark - Double Click Tutorial</source>
-        <translation>Vellumark - Dwukrotne kliknięcie</translation>
+        <translation>Vellumark – Dwukrotne kliknięcie</translation>
     </message>
     <message>
         <source>Move the mouse pointer over the red square below.</source>
@@ -502,7 +502,7 @@ Aby spróbować jeszcze raz, kliknij przycisk &quot;Od nowa&quot;.</translation>
     </message>
     <message>
         <source>Tick the &quot;Show Me&quot; box to watch the slowest double click that your computer still accepts.  Untick it to stop.</source>
-        <translation>Zaznacz pole &quot;Pokaż mi&quot;, aby zobaczyć najwolniejsze dwukrotne kliknięcie, jakie komputer jeszcze rozpozna. Usuń zaznaczenie, aby przerwać.</translation>
+        <translation>Zaznacz pole „Pokaż mi”, aby zobaczyć najwolniejsze dwukrotne kliknięcie, jakie komputer jeszcze rozpozna. Usuń zaznaczenie, aby przerwać.</translation>
     </message>
     <message>
         <source>Double-click target</source>
@@ -522,23 +522,23 @@ Aby spróbować jeszcze raz, kliknij przycisk &quot;Od nowa&quot;.</translation>
     </message>
     <message>
         <source>Vellumark - Drag and Drop Tutorial</source>
-        <translation>Vellumark - Przeciąganie i upuszczanie</translation>
+        <translation>Vellumark – Przeciąganie i upuszczanie</translation>
     </message>
     <message>
         <source>Put the mouse pointer over the item labeled &quot;Click and Drag Me&quot; in the tree below.</source>
-        <translation>Ustaw wskaźnik myszy na elemencie &quot;Kliknij i przeciągnij mnie&quot; w drzewie poniżej.</translation>
+        <translation>Ustaw wskaźnik myszy na elemencie „Kliknij i przeciągnij mnie” w drzewie poniżej.</translation>
     </message>
     <message>
         <source>Press the left mouse button and hold it down.  This begins the &quot;Drag&quot;.</source>
-        <translation>Naciśnij i przytrzymaj lewy przycisk myszy. Tak zaczyna się &quot;przeciąganie&quot;.</translation>
+        <translation>Naciśnij i przytrzymaj lewy przycisk myszy. Tak zaczyna się „przeciąganie”.</translation>
     </message>
     <message>
         <source>Keep holding the button and move the mouse over &quot;Destination Folder&quot;.  Watch the see-through picture of the item follow the pointer.</source>
-        <translation>Trzymając wciśnięty przycisk, przesuń mysz nad element &quot;Folder docelowy&quot;. Półprzezroczysty obraz elementu podąża za wskaźnikiem.</translation>
+        <translation>Trzymając wciśnięty przycisk, przesuń mysz nad element „Folder docelowy”. Półprzezroczysty obraz elementu podąża za wskaźnikiem.</translation>
     </message>
     <message>
         <source>Let go of the button while the pointer is over &quot;Destination Folder&quot;.  This is the &quot;Drop&quot;.</source>
-        <translation>Puść przycisk, gdy wskaźnik jest nad elementem &quot;Folder docelowy&quot;. To jest &quot;upuszczenie&quot;.</translation>
+        <translation>Puść przycisk, gdy wskaźnik jest nad elementem „Folder docelowy”. To jest „upuszczenie”.</translation>
     </message>
     <message>
         <source>When it is all right to let go, the folder under the pointer is highlighted in dark blue.</source>

@@ -61,8 +61,8 @@ o acesso ao arquivo especificado.</translation>
     <message>
         <source>The filename association is
 incomplete or invalid.</source>
-        <translation>A associação do nome de arquivo está
-incompleta ou é inválida.</translation>
+        <translation>O navegador da web padrão não conseguiu
+abrir o endereço.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
@@ -85,8 +85,8 @@ estavam sendo processadas.</translation>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
-        <translation>Não há nenhum aplicativo associado
-à extensão de nome de arquivo informada.</translation>
+        <translation>Nenhum navegador da web conseguiu
+abrir o endereço.</translation>
     </message>
     <message>
         <source>The specified dynamic-link library was not found.</source>
@@ -113,7 +113,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>Oops.. The text being copied has been modified.  This is not consistent with the expected results of the tutorial.  Please press the &quot;Start Over&quot; button.</source>
-        <translation>Opa... O texto que está sendo copiado foi alterado. Isso não é o que o tutorial espera. Clique no botão &quot;Recomeçar&quot;.</translation>
+        <translation>Opa... O texto que está sendo copiado foi alterado. Isso não é o que o tutorial espera. Clique no botão “Recomeçar”.</translation>
     </message>
     <message>
         <source>Steps 1 &amp; 2 are Complete!  Good Job!<byte value="xd"/>
@@ -188,7 +188,7 @@ Você copiou e colou texto de uma janela para outra!</translation>
     </message>
     <message>
         <source>Too Slow				:	</source>
-        <translation>Lento demais	:	</translation>
+        <translation>Lentos demais	:	</translation>
     </message>
     <message>
         <source>Mouse Moved	:	</source>
@@ -196,7 +196,7 @@ Você copiou e colou texto de uma janela para outra!</translation>
     </message>
     <message>
         <source>Single Click			:	</source>
-        <translation>Clique simples	:	</translation>
+        <translation>Cliques simples	:	</translation>
     </message>
     <message>
         <source>%1%</source>
@@ -291,7 +291,7 @@ Veja quantos cliques duplos seguidos você consegue dar.</translation>
     </message>
     <message>
         <source>Please start at Step 1 by placing the mouse over the tree item labeled &quot;Click and Drag Me&quot;.</source>
-        <translation>Comece pelo Passo 1: coloque o ponteiro do mouse sobre o item da árvore chamado &quot;Clique e me arraste&quot;.</translation>
+        <translation>Comece pelo Passo 1: coloque o ponteiro do mouse sobre o item da árvore chamado “Clique e me arraste”.</translation>
     </message>
     <message>
         <source>Great!<byte value="xd"/>
@@ -319,7 +319,7 @@ Você concluiu o Passo 2. Você clicou no item certo da árvore! Agora continue 
 You got Step 3.  You are dragging the tree item!  Now just keep dragging until the cursor is over the &quot;Destination Folder&quot;.</source>
         <translation>Excelente!<byte value="xd"/>
 <byte value="xd"/>
-Você concluiu o Passo 3. Você está arrastando o item da árvore! Agora é só continuar arrastando até o ponteiro ficar sobre a &quot;Pasta de destino&quot;.</translation>
+Você concluiu o Passo 3. Você está arrastando o item da árvore! Agora é só continuar arrastando até o ponteiro ficar sobre a “Pasta de destino”.</translation>
     </message>
     <message>
         <source>Oops!<byte value="xd"/>
@@ -327,7 +327,7 @@ Você concluiu o Passo 3. Você está arrastando o item da árvore! Agora é só
 You are dragging the wrong item.  Please press the &quot;Start Over&quot; button.</source>
         <translation>Opa!<byte value="xd"/>
 <byte value="xd"/>
-Você está arrastando o item errado. Clique no botão &quot;Recomeçar&quot;.</translation>
+Você está arrastando o item errado. Clique no botão “Recomeçar”.</translation>
     </message>
     <message>
         <source>Congratulations!  You got it!<byte value="xd"/>
@@ -335,15 +335,15 @@ Você está arrastando o item errado. Clique no botão &quot;Recomeçar&quot;.</
 If you would like to try again, please press the &quot;Start Over&quot; button.</source>
         <translation>Parabéns! Você conseguiu!<byte value="xd"/>
 <byte value="xd"/>
-Se quiser tentar de novo, clique no botão &quot;Recomeçar&quot;.</translation>
+Se quiser tentar de novo, clique no botão “Recomeçar”.</translation>
     </message>
     <message>
         <source>Sorry.  You didn&apos;t drop onto the correct tree item.  Please press the &quot;Start Over&quot; button to try again.</source>
-        <translation>Desculpe. Você não soltou o item no lugar certo da árvore. Clique no botão &quot;Recomeçar&quot; para tentar de novo.</translation>
+        <translation>Desculpe. Você não soltou o item no lugar certo da árvore. Clique no botão “Recomeçar” para tentar de novo.</translation>
     </message>
     <message>
         <source>Please press the &quot;Start Over&quot; button to begin the tutorial again.</source>
-        <translation>Clique no botão &quot;Recomeçar&quot; para começar o tutorial de novo.</translation>
+        <translation>Clique no botão “Recomeçar” para começar o tutorial de novo.</translation>
     </message>
 </context>
 <context>
@@ -362,7 +362,7 @@ Se quiser tentar de novo, clique no botão &quot;Recomeçar&quot;.</translation>
     </message>
     <message>
         <source>Kestrin Version 1.0</source>
-        <translation>Kestrin Versão 1.0</translation>
+        <translation>Kestrin versão 1.0</translation>
     </message>
     <message>
         <source>Copyright (C) 2026 Vellumark.  All rights reserved.</source>
@@ -382,15 +382,15 @@ Se quiser tentar de novo, clique no botão &quot;Recomeçar&quot;.</translation>
     </message>
     <message>
         <source>Copy and Paste Tutorial</source>
-        <translation>Tutorial de Copiar e Colar</translation>
+        <translation>Copiar e colar</translation>
     </message>
     <message>
         <source>Drag and Drop Tutorial</source>
-        <translation>Tutorial de Arrastar e Soltar</translation>
+        <translation>Arrastar e soltar</translation>
     </message>
     <message>
         <source>Double Click Tutorial</source>
-        <translation>Tutorial de Clique Duplo</translation>
+        <translation>Clique duplo</translation>
     </message>
     <message>
         <source>Welcome</source>
@@ -414,7 +414,7 @@ Se quiser tentar de novo, clique no botão &quot;Recomeçar&quot;.</translation>
     </message>
     <message>
         <source>Vellumark - Copy and Paste Tutorial</source>
-        <translation>Vellumark - Tutorial de Copiar e Colar</translation>
+        <translation>Vellumark – Tutorial de copiar e colar</translation>
     </message>
     <message>
         <source>Step 1:</source>
@@ -422,7 +422,7 @@ Se quiser tentar de novo, clique no botão &quot;Recomeçar&quot;.</translation>
     </message>
     <message>
         <source>Put the mouse pointer just to the left of the capital &quot;H&quot; in the box below (marked &quot;#1&quot;), then press the left mouse button and hold it down.</source>
-        <translation>Coloque o ponteiro do mouse logo à esquerda do &quot;E&quot; maiúsculo na caixa abaixo (marcado com &quot;#1&quot;). Depois pressione o botão esquerdo do mouse e mantenha-o pressionado.</translation>
+        <translation>Coloque o ponteiro do mouse logo à esquerda do “E” maiúsculo na caixa abaixo (marcado com “#1”). Depois pressione o botão esquerdo do mouse e mantenha-o pressionado.</translation>
     </message>
     <message>
         <source>Step 2:</source>
@@ -430,7 +430,7 @@ Se quiser tentar de novo, clique no botão &quot;Recomeçar&quot;.</translation>
     </message>
     <message>
         <source>Keep holding the button and drag the mouse to the right and down until the pointer is just past the lowercase &quot;e&quot; of &quot;stop here&quot; (marked &quot;#2&quot;), then let go.  This is called &quot;Selecting Text&quot;.</source>
-        <translation>Mantenha o botão pressionado e arraste o mouse para a direita e para baixo até o ponteiro passar um pouquinho do &quot;i&quot; minúsculo de &quot;pare aqui&quot; (marcado com &quot;#2&quot;). Depois solte o botão. Isso se chama &quot;Selecionar texto&quot;.</translation>
+        <translation>Mantenha o botão pressionado e arraste o mouse para a direita e para baixo até o ponteiro passar um pouquinho do “i” minúsculo de “pare aqui” (marcado com “#2”). Depois solte o botão. Isso se chama “Selecionar texto”.</translation>
     </message>
     <message>
         <source>Step 3:</source>
@@ -438,7 +438,7 @@ Se quiser tentar de novo, clique no botão &quot;Recomeçar&quot;.</translation>
     </message>
     <message>
         <source>Hold down the &quot;Ctrl&quot; key, press the &quot;c&quot; key once, then let go of both.  This is called &quot;Copying Text&quot;.</source>
-        <translation>Mantenha pressionada a tecla &quot;Ctrl&quot;, pressione a tecla &quot;c&quot; uma vez e depois solte as duas. Isso se chama &quot;Copiar texto&quot;.</translation>
+        <translation>Mantenha pressionada a tecla “Ctrl”, pressione a tecla “c” uma vez e depois solte as duas. Isso se chama “Copiar texto”.</translation>
     </message>
     <message>
         <source>Step 4:</source>
@@ -454,7 +454,7 @@ Se quiser tentar de novo, clique no botão &quot;Recomeçar&quot;.</translation>
     </message>
     <message>
         <source>Hold down the &quot;Ctrl&quot; key, press the &quot;v&quot; key once, then let go of both.  This is called &quot;Pasting Text&quot;.</source>
-        <translation>Mantenha pressionada a tecla &quot;Ctrl&quot;, pressione a tecla &quot;v&quot; uma vez e depois solte as duas. Isso se chama &quot;Colar texto&quot;.</translation>
+        <translation>Mantenha pressionada a tecla “Ctrl”, pressione a tecla “v” uma vez e depois solte as duas. Isso se chama “Colar texto”.</translation>
     </message>
     <message>
         <source>Practice text</source>
@@ -478,7 +478,7 @@ Se quiser tentar de novo, clique no botão &quot;Recomeçar&quot;.</translation>
     </message>
     <message>
         <source>Vellumark - Double Click Tutorial</source>
-        <translation>Vellumark - Tutorial de Clique Duplo</translation>
+        <translation>Vellumark – Tutorial de clique duplo</translation>
     </message>
     <message>
         <source>Move the mouse pointer over the red square below.</source>
@@ -502,7 +502,7 @@ Se quiser tentar de novo, clique no botão &quot;Recomeçar&quot;.</translation>
     </message>
     <message>
         <source>Tick the &quot;Show Me&quot; box to watch the slowest double click that your computer still accepts.  Untick it to stop.</source>
-        <translation>Marque a caixa &quot;Mostre-me&quot; para ver o clique duplo mais lento que o seu computador ainda aceita. Desmarque a caixa para parar.</translation>
+        <translation>Marque a caixa “Mostrar” para ver o clique duplo mais lento que o seu computador ainda aceita. Desmarque a caixa para parar.</translation>
     </message>
     <message>
         <source>Double-click target</source>
@@ -510,7 +510,7 @@ Se quiser tentar de novo, clique no botão &quot;Recomeçar&quot;.</translation>
     </message>
     <message>
         <source>Show Me</source>
-        <translation>Mostre-me</translation>
+        <translation>Mostrar</translation>
     </message>
     <message>
         <source>Mouse, button pressed</source>
@@ -522,23 +522,23 @@ Se quiser tentar de novo, clique no botão &quot;Recomeçar&quot;.</translation>
     </message>
     <message>
         <source>Vellumark - Drag and Drop Tutorial</source>
-        <translation>Vellumark - Tutorial de Arrastar e Soltar</translation>
+        <translation>Vellumark – Tutorial de arrastar e soltar</translation>
     </message>
     <message>
         <source>Put the mouse pointer over the item labeled &quot;Click and Drag Me&quot; in the tree below.</source>
-        <translation>Coloque o ponteiro do mouse sobre o item chamado &quot;Clique e me arraste&quot; na árvore abaixo.</translation>
+        <translation>Coloque o ponteiro do mouse sobre o item “Clique e me arraste” na árvore abaixo.</translation>
     </message>
     <message>
         <source>Press the left mouse button and hold it down.  This begins the &quot;Drag&quot;.</source>
-        <translation>Pressione o botão esquerdo do mouse e mantenha-o pressionado. Assim começa o &quot;Arrastar&quot;.</translation>
+        <translation>Pressione o botão esquerdo do mouse e mantenha-o pressionado. Assim você começa a “arrastar”.</translation>
     </message>
     <message>
         <source>Keep holding the button and move the mouse over &quot;Destination Folder&quot;.  Watch the see-through picture of the item follow the pointer.</source>
-        <translation>Mantenha o botão pressionado e leve o mouse até a &quot;Pasta de destino&quot;. Veja como a imagem transparente do item acompanha o ponteiro.</translation>
+        <translation>Mantenha o botão pressionado e leve o mouse até a “Pasta de destino”. Veja como a imagem transparente do item acompanha o ponteiro.</translation>
     </message>
     <message>
         <source>Let go of the button while the pointer is over &quot;Destination Folder&quot;.  This is the &quot;Drop&quot;.</source>
-        <translation>Solte o botão enquanto o ponteiro estiver sobre a &quot;Pasta de destino&quot;. Isso é o &quot;Soltar&quot;.</translation>
+        <translation>Solte o botão enquanto o ponteiro estiver sobre a “Pasta de destino”. Isso se chama “soltar”.</translation>
     </message>
     <message>
         <source>When it is all right to let go, the folder under the pointer is highlighted in dark blue.</source>

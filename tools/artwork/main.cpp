@@ -226,7 +226,7 @@ struct Tagline {
 };
 constexpr Tagline kTaglines[] = {
     {"", "mouse skills practice"},
-    {"de", "Mausgriffe üben"},
+    {"de", "Umgang mit der Maus üben"},
     {"es", "practique con el ratón"},
     {"fr", "s’exercer à la souris"},
     {"it", "esercizi con il mouse"},
