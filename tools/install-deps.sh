@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Kestrin needs on Debian 12.
+# Installs what building, running, testing and packaging Kestrin needs on
+# Debian 12 and 13 (the names are the same on both).
 # Checks with dpkg first, so a machine that has everything never touches apt.
 set -euo pipefail
 
@@ -10,9 +11,10 @@ packages=(
   libx11-dev libxtst-dev libxfixes-dev
   xvfb xauth xdotool x11-utils imagemagick
   weston qt6-wayland
-  orca at-spi2-core dbus-daemon
+  orca speech-dispatcher at-spi2-core dbus-daemon
   fonts-dejavu-core
   desktop-file-utils appstream
+  file dpkg-dev
 )
 
 missing=()
