@@ -53,10 +53,16 @@ void Announcer::Announce(QWidget* window, const QString& text)
 {
     if (!window || !window->isVisible() || text.isEmpty())
         return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent announcement(window, text);
+    announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+    QAccessible::updateAccessibility(&announcement);
+#else
     auto* announcer = window->findChild<Announcer*>(QString(), Qt::FindDirectChildrenOnly);
     if (!announcer)
         announcer = new Announcer(window);
     announcer->say(text);
+#endif
 }
 
 void Announcer::say(const QString& text)
