@@ -90,7 +90,7 @@ in_root() {
 }
 
 if [ ! -d "$root" ]; then
-  command -v mmdebstrap >/dev/null || { apt-get update && apt-get install -y --no-install-recommends mmdebstrap; }
+  command -v mmdebstrap >/dev/null || { apt-get update && apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends mmdebstrap; }
   echo "debian13: making the root $root"
   new=$work/new
   mmdebstrap --variant=minbase --include="$base_packages" "$suite" "$new" "${sources[@]}"
