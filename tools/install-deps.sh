@@ -11,7 +11,7 @@ packages=(
   libx11-dev libxtst-dev libxfixes-dev
   xvfb xauth xdotool x11-utils imagemagick
   weston qt6-wayland
-  orca speech-dispatcher at-spi2-core dbus-daemon
+  orca speech-dispatcher at-spi2-core dbus-daemon qt6-gtk-platformtheme
   fonts-dejavu-core
   desktop-file-utils appstream
   file dpkg-dev
@@ -30,4 +30,5 @@ echo "Installing missing packages: ${missing[*]}"
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then sudo=(sudo); fi
 "${sudo[@]}" apt-get update
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+# Waits for another apt (another user, or unattended upgrades) to finish.
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends "${missing[@]}"
