@@ -3,6 +3,7 @@
 // input, and every utterance is read back from its debug log.
 #include "app/CLauncherDlg.h"
 #include "common/WebSite.h"
+#include "common/platform/Announcer.h"
 #include "common/platform/CImageList.h"
 #include "common/platform/CTreeCtrl.h"
 #include "common/platform/ModalOwner.h"
@@ -246,6 +247,18 @@ public:
         return m_utterances;
     }
 
+    // Orca's whole log from byte `from` on.
+    QByteArray logSince(qsizetype from)
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_log.mid(from);
+    }
+    qsizetype logSize()
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_log.size();
+    }
+
     // How many utterances from `from` on hold `text`.
     int count(const QString& text, qsizetype from)
     {
@@ -257,11 +270,7 @@ public:
     }
 
 private:
-    QByteArray logged()
-    {
-        const std::lock_guard lock(m_mutex);
-        return m_log;
-    }
+    QByteArray logged() { return logSince(0); }
     void drain()
     {
         char buffer[65536];
@@ -500,31 +509,34 @@ void TestScreenReaderEndToEnd::heardOnceWhereverTheFocusIs_data()
 {
     QTest::addColumn<std::function<CDialog*()>>("open");
     QTest::addColumn<Lesson>("lesson");
+    // Reports are announced; the link is read because the focus reaches it.
+    QTest::addColumn<bool>("announced");
     QTest::newRow("Copy and Paste, Steps 1 & 2")
         << std::function<CDialog*()>([] { return new CCopyPasteTutorialDlg; })
-        << Lesson(selectTheSentence);
+        << Lesson(selectTheSentence) << true;
     QTest::newRow("Double Click, a verdict")
         << std::function<CDialog*()>([] { return new CDoubleClickTutorialDlg; })
-        << Lesson(clickTwiceApart);
+        << Lesson(clickTwiceApart) << true;
     QTest::newRow("Drag and Drop, Step 1")
         << std::function<CDialog*()>([] { return new CDragDropTutorialDlg; })
-        << Lesson(restOnTheItem);
+        << Lesson(restOnTheItem) << true;
     QTest::newRow("Drag and Drop, a drag under way")
         << std::function<CDialog*()>([] { return new CDragDropTutorialDlg; })
-        << Lesson(dragTheItem);
+        << Lesson(dragTheItem) << true;
     QTest::newRow("the launcher's link, reached by Tab")
         << std::function<CDialog*()>([] {
                auto* launcher = new CLauncherDlg;
                ModalOwner::setMainWindow(launcher);
                return launcher;
            })
-        << Lesson(tabToTheLink);
+        << Lesson(tabToTheLink) << false;
 }
 
 void TestScreenReaderEndToEnd::heardOnceWhereverTheFocusIs()
 {
     QFETCH(std::function<CDialog*()>, open);
     QFETCH(Lesson, lesson);
+    QFETCH(bool, announced);
     const qsizetype opened = reader->utterances().size();
     m_window.reset(open());
     QVERIFY(m_window->Create());
@@ -535,6 +547,7 @@ void TestScreenReaderEndToEnd::heardOnceWhereverTheFocusIs()
                              kSpeechBoundMs),
              qPrintable(reader->utterances().mid(opened).join("\n")));
     const qsizetype before = reader->utterances().size();
+    const qsizetype logBefore = reader->logSize();
 
     const QString expected = lesson(*m_window);
     QVERIFY2(!expected.isEmpty(), "the lesson did not get as far as its report");
@@ -552,6 +565,10 @@ void TestScreenReaderEndToEnd::heardOnceWhereverTheFocusIs()
              qPrintable(reader->utterances().mid(before).join("\n")));
     // Being heard took the focus nowhere.
     QCOMPARE(QApplication::focusWidget(), focus);
+    // Where Qt has announcements of its own, the reader got the report as one.
+    const QByteArray log = reader->logSince(logBefore);
+    QVERIFY2(log.contains("object:announcement") == (announced && Announcer::kToolkitAnnouncements),
+             log.right(4000).constData());
 }
 
 // Qt's theme for GTK desktops starts GTK in the process; GTK's own
