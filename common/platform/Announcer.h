@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <QtGlobal>
 
+#include <functional>
+
 // Tells a screen reader a text while the keyboard focus stays where it is.
 // Screen readers speak a changed label or box only when it has the focus.
 // Qt 6.8 and later have announcements of their own, which readers speak
@@ -25,6 +27,11 @@ public:
     static void Announce(QWidget* window, const QString& text);
 
     const QString& text() const { return m_text; }
+
+    // Hears every text said, whichever way it goes out: for tests, as the
+    // offscreen platform has no screen reader. An empty one stops listening.
+    using Listener = std::function<void(QWidget* window, const QString& text)>;
+    static void setListener(Listener listener);
 
 private:
     void say(const QString& text);
