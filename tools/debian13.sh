@@ -43,8 +43,8 @@ sources=("deb $mirror $suite main" "deb $mirror $suite-updates main")
 [ -z "$security" ] || sources+=("deb $security $suite-security main")
 base_packages=ca-certificates,git,make
 
-key=$({ cat "$repo/tools/install-deps.sh"; printf '%s\n' "$base_packages" "${sources[@]}"; } |
-  sha256sum | cut -c1-16)
+deps=$(git -C "$repo" show "$commit:tools/install-deps.sh")
+key=$(printf '%s\n' "$deps" "$base_packages" "${sources[@]}" | sha256sum | cut -c1-16)
 root=$cache/debian13-$key
 work=$(mktemp -d "$cache/run.XXXXXX" 2>/dev/null || { mkdir -p "$cache"; mktemp -d "$cache/run.XXXXXX"; })
 tree=$work/tree
@@ -94,7 +94,8 @@ if [ ! -d "$root" ]; then
   echo "debian13: making the root $root"
   new=$work/new
   mmdebstrap --variant=minbase --include="$base_packages" "$suite" "$new" "${sources[@]}"
-  cp "$repo/tools/install-deps.sh" "$new/root/install-deps.sh"
+  printf '%s\n' "$deps" > "$new/root/install-deps.sh"
+  chmod +x "$new/root/install-deps.sh"
   mkdir -p "$work/newmnt"
   mount --bind "$new" "$work/newmnt"
   mount_system "$work/newmnt"
@@ -104,6 +105,9 @@ if [ ! -d "$root" ]; then
   mv -T "$new" "$root" 2>/dev/null || true
   echo "debian13: root made in $(( $(date +%s) - started )) s"
 fi
+# Roots of other package lists that no run has used for a week go.
+touch "$root"
+find "$cache" -maxdepth 1 -name 'debian13-*' ! -path "$root" -mtime +7 -exec rm -rf {} +
 
 mkdir -p "$work/upper" "$work/overlay" "$tree"
 mount -t overlay overlay -o "lowerdir=$root,upperdir=$work/upper,workdir=$work/overlay" "$tree"
