@@ -4,8 +4,9 @@ BUILD_DIR := build/$(PRESET)
 SANITIZE_DIR := build/sanitize
 JOBS := $(shell nproc)
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp"
+AS_ROOT := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: deps configure build translations run test test-sanitize deb deb-check bench screenshots tidy clean
+.PHONY: deps configure build translations run test test-sanitize test-debian13 bench-debian13 deb deb-check bench screenshots tidy clean
 
 deps:
 	@tools/install-deps.sh
@@ -36,8 +37,18 @@ test-sanitize: deps
 	@cmake --build --preset sanitize -j $(JOBS)
 	$(XVFB) ctest --preset sanitize -j $(JOBS)
 
+# The README's set-up, `make test` and the package check of the current
+# commit in a clean Debian 13 root, and the benchmark there (needs root; the
+# root is made once and kept, see tools/debian13.sh).
+test-debian13:
+	$(AS_ROOT) tools/debian13.sh test deb-check
+
+bench-debian13:
+	$(AS_ROOT) tools/debian13.sh bench $(if $(QUICK),QUICK=1)
+
 # A Debian package whose run-time dependencies come from the linked libraries.
 deb: build
+	rm -f $(BUILD_DIR)/kestrin_*.deb
 	cd $(BUILD_DIR) && cpack -G DEB
 
 # Installs that package with dpkg, starts the installed program under Xvfb,
@@ -50,10 +61,10 @@ deb-check: deb
 # and cycles, 5 s idle instead of 30 s). A private session bus, where there is
 # one to start, lets accessibility reach an AT-SPI bus as on a desktop.
 bench: build
-	@cmake --build --preset $(PRESET) -j $(JOBS) --target kestrin-bench minimal-dialog
+	@cmake --build --preset $(PRESET) -j $(JOBS) --target kestrin-bench minimal-dialog plain-launcher
 	$(XVFB) $(if $(shell command -v dbus-run-session),dbus-run-session --) \
 	  $(BUILD_DIR)/bench/kestrin-bench $(if $(QUICK),--quick) \
-	  $(BUILD_DIR)/kestrin $(BUILD_DIR)/bench/minimal-dialog
+	  $(BUILD_DIR)/kestrin $(BUILD_DIR)/bench/minimal-dialog $(BUILD_DIR)/bench/plain-launcher
 
 # The README's pictures, taken under a private Xvfb into docs/screenshots.
 screenshots: build

@@ -2,7 +2,7 @@
 // Makefile starts, and prints one table. Not a test: figures vary with the
 // machine, so nothing here passes or fails on a threshold.
 //
-// Usage: kestrin-bench [--quick] <kestrin> <minimal-dialog>
+// Usage: kestrin-bench [--quick] <kestrin> <minimal-dialog> <plain-launcher>
 // By default: 25 start-ups of each program with accessibility off and on
 // (interleaved, so that a busy machine slows all alike), 200 open-and-close
 // cycles per tutorial, 30 s idle with the pointer over the window and 30 s
@@ -11,6 +11,7 @@
 // --quick: 10 start-ups, 20 cycles, 5 s and 3 s, 3 starts, for a first look.
 
 #include "bench/Driver.h"
+#include "bench/PaintWatch.h"
 #include "tools/xinput/SelectionOwner.h"
 #include "tools/xinput/XInput.h"
 #include "tutorials/copy_paste/CCopyPasteTutorialDlg.h"
@@ -19,6 +20,7 @@
 #include <QList>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <optional>
@@ -70,18 +72,29 @@ auto measureWindow(XSession& x, const QString& program, const QString& title, Me
     return result;
 }
 
-// One start of a program, from the spawn to its window mapped.
-double startUp(XSession& x, const QString& program, const QString& title,
-               const QStringList& environment = {})
+struct StartUp {
+    double mappedMs;  // from the spawn to the window mapped
+    double paintedMs; // from the spawn to the window's first content
+};
+
+// One start of a program.
+StartUp startUp(XSession& x, PaintWatch& paints, const QString& program, const QString& title,
+                const QStringList& environment = {})
 {
     // The system is still tearing the previous program down (its memory, its
     // X resources) for some tens of milliseconds after it ended; a start in
     // that time measured the tear-down too, and by up to 50 ms.
     std::this_thread::sleep_for(kSettleBeforeStart);
+    paints.forget();
     const auto started = Clock::now();
     return measureWindow(
         x, program, title,
-        [started](pid_t, unsigned long, Clock::time_point mapped) { return ms(mapped - started); },
+        [&paints, started](pid_t, unsigned long window, Clock::time_point mapped) {
+            const auto painted = paints.firstPaint(window, kMapTimeoutMs);
+            if (!painted)
+                throw std::runtime_error("a window was mapped but never painted");
+            return StartUp{ms(mapped - started), ms(*painted - started)};
+        },
         environment);
 }
 
@@ -271,12 +284,33 @@ struct Settings {
     int rssRuns = 5;
 };
 
-// One figure per start of each program, the starts interleaved.
+// One figure per start of each program, the starts interleaved: the minimal
+// dialog, the launcher written in plain Qt, then Kestrin's launcher.
 struct Samples {
-    QList<double> minimal, kestrin;
+    QList<double> minimal, plainQt, kestrin;
+    void add(const StartUp& m, const StartUp& p, const StartUp& k, double StartUp::*figure)
+    {
+        minimal.append(m.*figure);
+        plainQt.append(p.*figure);
+        kestrin.append(k.*figure);
+    }
 };
 
-void printStartUps(const char* heading, const Samples& s)
+// The launcher's ratio to a yardstick, and the goal it has against it.
+void printRatios(const char* yardstick, const QList<double>& of, const QList<double>& launcher,
+                 double goal)
+{
+    // The starts of one round follow each other within a second: their
+    // ratio leaves out a slower or faster spell of the machine that the
+    // medians of the whole run can keep.
+    QList<double> paired;
+    for (qsizetype i = 0; i < launcher.size(); ++i)
+        paired.append(launcher[i] / of[i]);
+    std::printf("  Ratio to the %-19s %5.2f (medians), %5.2f (paired runs); goal <= %.2f\n",
+                yardstick, median(launcher) / median(of), median(paired), goal);
+}
+
+void printStartUps(const char* heading, const Samples& s, bool againstMinimal)
 {
     const auto row = [](const char* name, const QList<double>& v) {
         std::printf("  %-22s %8.1f ms %8.1f ms %8.1f ms\n", name, median(v),
@@ -285,30 +319,33 @@ void printStartUps(const char* heading, const Samples& s)
     std::printf("%s\n", heading);
     std::printf("  %-22s %11s %11s %11s\n", "", "median", "min", "max");
     row("Minimal Qt 6 dialog", s.minimal);
+    row("Launcher in plain Qt", s.plainQt);
     row("Kestrin launcher", s.kestrin);
-    // Each launcher start follows a start of the minimal dialog within a
-    // second: their ratio leaves out a slower or faster spell of the machine
-    // that the medians of the whole run can keep.
-    QList<double> paired;
-    for (qsizetype i = 0; i < s.kestrin.size(); ++i)
-        paired.append(s.kestrin[i] / s.minimal[i]);
-    std::printf("  %-22s %8.2f\n", "Ratio (medians)", median(s.kestrin) / median(s.minimal));
-    std::printf("  %-22s %8.2f\n\n", "Ratio (paired runs)", median(paired));
+    if (againstMinimal) {
+        printRatios("minimal dialog:", s.minimal, s.kestrin, 1.10);
+        printRatios("launcher in plain Qt:", s.plainQt, s.kestrin, 1.02);
+    } else {
+        printRatios("launcher in plain Qt:", s.plainQt, s.kestrin, 1.05);
+    }
+    std::printf("\n");
 }
 
 void printTable(const Settings& settings, const Samples& plain, const Samples& accessible,
-                const Samples& rss, const QList<TutorialFigures>& figures,
-                const Stalls& stalls)
+                const Samples& painted, const Samples& rss,
+                const QList<TutorialFigures>& figures, const Stalls& stalls)
 {
     std::printf("\nStart-up, from start to window mapped (%d runs of each, interleaved)\n\n",
                 settings.runs);
-    printStartUps("Accessibility off", plain);
+    printStartUps("Accessibility off", plain, true);
     const bool bus = !qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS");
     printStartUps(bus ? "Accessibility on (QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1, AT-SPI bus of the "
                         "session bus)"
                       : "Accessibility on (QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1, but no session bus "
                         "and so no AT-SPI bus)",
-                  accessible);
+                  accessible, true);
+    printStartUps("First painted frame, from start to the window's first content put by the "
+                  "program (accessibility off)",
+                  painted, false);
 
     // The median of a few starts: how much of the program's own files the
     // kernel maps around the pages it touches differs from one start to the
@@ -320,9 +357,11 @@ void printTable(const Settings& settings, const Samples& plain, const Samples& a
             .arg(*std::max_element(v.begin(), v.end()), 0, 'f', 0);
     };
     std::printf("Resident memory a second after start-up, median of %lld starts of each:\n"
-                "  launcher %s, minimal dialog %s, ratio %.3f\n\n",
+                "  launcher %s, minimal dialog %s, ratio %.3f\n"
+                "  launcher in plain Qt %s, ratio %.3f; goal <= 1.03\n\n",
                 static_cast<long long>(rss.kestrin.size()), qPrintable(range(rss.kestrin)),
-                qPrintable(range(rss.minimal)), median(rss.kestrin) / median(rss.minimal));
+                qPrintable(range(rss.minimal)), median(rss.kestrin) / median(rss.minimal),
+                qPrintable(range(rss.plainQt)), median(rss.kestrin) / median(rss.plainQt));
 
     std::printf("%-16s %11s %11s %12s %12s %11s %13s\n", "Tutorial", "open median", "open p90",
                 "idle CPU", "idle CPU", "RSS open", "RSS growth");
@@ -361,15 +400,18 @@ int main(int argc, char** argv)
     Settings settings;
     if (args.removeAll(QStringLiteral("--quick")) > 0)
         settings = {10, 20, seconds(5), seconds(3), 3};
-    if (args.size() != 2) {
-        std::fprintf(stderr, "usage: kestrin-bench [--quick] <kestrin> <minimal-dialog>\n");
+    if (args.size() != 3) {
+        std::fprintf(stderr, "usage: kestrin-bench [--quick] <kestrin> <minimal-dialog> "
+                             "<plain-launcher>\n");
         return 2;
     }
     const QString kestrin = args[0];
     const QString minimal = args[1];
+    const QString plainLauncher = args[2];
 
     try {
         XSession x;
+        PaintWatch paints;
         // Lays out before timing.
         launcherButtonCentre(tutorials().first().buttonId);
         controlCentre(CCopyPasteTutorialDlg::kLayoutId, CCopyPasteTutorialDlg::kPracticeBoxId);
@@ -379,19 +421,25 @@ int main(int argc, char** argv)
         const QStringList accessibilityOn{QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1")};
         std::fprintf(stderr, "Start-up: %d runs of each program, accessibility off and on...\n",
                      settings.runs);
-        startUp(x, minimal, minimalTitle); // warm the caches
-        startUp(x, kestrin, launcherTitle());
-        Samples plain, accessible;
+        const auto startAll = [&](const QStringList& environment) {
+            const StartUp m = startUp(x, paints, minimal, minimalTitle, environment);
+            const StartUp p = startUp(x, paints, plainLauncher, launcherTitle(), environment);
+            return std::array{m, p, startUp(x, paints, kestrin, launcherTitle(), environment)};
+        };
+        startAll({}); // warm the caches
+        Samples plain, accessible, painted;
         for (int i = 0; i < settings.runs; ++i) {
-            plain.minimal.append(startUp(x, minimal, minimalTitle));
-            plain.kestrin.append(startUp(x, kestrin, launcherTitle()));
-            accessible.minimal.append(startUp(x, minimal, minimalTitle, accessibilityOn));
-            accessible.kestrin.append(startUp(x, kestrin, launcherTitle(), accessibilityOn));
+            const auto off = startAll({});
+            plain.add(off[0], off[1], off[2], &StartUp::mappedMs);
+            painted.add(off[0], off[1], off[2], &StartUp::paintedMs);
+            const auto on = startAll(accessibilityOn);
+            accessible.add(on[0], on[1], on[2], &StartUp::mappedMs);
         }
         std::fprintf(stderr, "Resident memory: %d starts of each program...\n", settings.rssRuns);
         Samples rss; // KiB
         for (int i = 0; i < settings.rssRuns; ++i) {
             rss.minimal.append(double(settledRss(x, minimal, minimalTitle)));
+            rss.plainQt.append(double(settledRss(x, plainLauncher, launcherTitle())));
             rss.kestrin.append(double(settledRss(x, kestrin, launcherTitle())));
         }
 
@@ -420,7 +468,7 @@ int main(int argc, char** argv)
         XInput::requestClose(launcher.window);
         const bool clean = reap(launcher.pid, 5000);
 
-        printTable(settings, plain, accessible, rss, figures, stalls);
+        printTable(settings, plain, accessible, painted, rss, figures, stalls);
         if (!clean) {
             std::printf("\nThe launcher did not end cleanly when closed.\n");
             return 1;

@@ -17,6 +17,18 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kestrin)
 set(CPACK_PACKAGE_VENDOR Vellumark)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+# A package depends on the libraries of the release it was built on, so its
+# version names that release (1.0.0.1~deb12, 1.0.0.1~deb13): two packages of
+# one version built on two releases cannot be mistaken for each other, and the
+# newer release's sorts later.
+cmake_host_system_information(RESULT os_id QUERY DISTRIB_ID)
+cmake_host_system_information(RESULT os_version QUERY DISTRIB_VERSION_ID)
+if(os_id STREQUAL "debian" AND os_version)
+  set(KESTRIN_RELEASE_SUFFIX "~deb${os_version}")
+elseif(os_id AND os_version)
+  set(KESTRIN_RELEASE_SUFFIX "~${os_id}${os_version}")
+endif()
+set(CPACK_DEBIAN_PACKAGE_VERSION ${PROJECT_VERSION}${KESTRIN_RELEASE_SUFFIX})
 set(CPACK_PACKAGE_CONTACT "Vellumark <support@vellumark.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "practise the basic mouse skills without risk to your files")
 set(CPACK_PACKAGE_DESCRIPTION

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Kestrin needs on Debian 12.
+# Installs what building, running, testing and packaging Kestrin needs on
+# Debian 12 and 13 (the names are the same on both).
 # Checks with dpkg first, so a machine that has everything never touches apt.
 set -euo pipefail
 
@@ -10,9 +11,10 @@ packages=(
   libx11-dev libxtst-dev libxfixes-dev
   xvfb xauth xdotool x11-utils imagemagick
   weston qt6-wayland
-  orca at-spi2-core dbus-daemon
+  orca speech-dispatcher at-spi2-core dbus-daemon qt6-gtk-platformtheme
   fonts-dejavu-core
   desktop-file-utils appstream
+  file dpkg-dev
 )
 
 missing=()
@@ -28,4 +30,5 @@ echo "Installing missing packages: ${missing[*]}"
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then sudo=(sudo); fi
 "${sudo[@]}" apt-get update
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+# Waits for another apt (another user, or unattended upgrades) to finish.
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends "${missing[@]}"

@@ -36,7 +36,15 @@ QAccessibleInterface* accessibleFor(const QString& className, QObject* object)
     return nullptr;
 }
 
+Announcer::Listener& listener()
+{
+    static Announcer::Listener instance;
+    return instance;
+}
+
 } // namespace
+
+void Announcer::setListener(Listener listener) { ::listener() = std::move(listener); }
 
 Announcer::Announcer(QWidget* window) : QWidget(window)
 {
@@ -53,10 +61,18 @@ void Announcer::Announce(QWidget* window, const QString& text)
 {
     if (!window || !window->isVisible() || text.isEmpty())
         return;
+    if (listener())
+        listener()(window, text);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent announcement(window, text);
+    announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+    QAccessible::updateAccessibility(&announcement);
+#else
     auto* announcer = window->findChild<Announcer*>(QString(), Qt::FindDirectChildrenOnly);
     if (!announcer)
         announcer = new Announcer(window);
     announcer->say(text);
+#endif
 }
 
 void Announcer::say(const QString& text)

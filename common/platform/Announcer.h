@@ -2,23 +2,36 @@
 
 #include <QString>
 #include <QWidget>
+#include <QtGlobal>
+
+#include <functional>
 
 // Tells a screen reader a text while the keyboard focus stays where it is.
-// Screen readers speak a changed label or box only when it has the focus,
-// but they speak an object of the notification role whenever it comes into
-// view. The announcer is such an object: an invisible child of the window,
-// shown anew with each text as its name.
+// Screen readers speak a changed label or box only when it has the focus.
+// Qt 6.8 and later have announcements of their own, which readers speak
+// politely, after what they are saying. Before that, readers speak an object
+// of the notification role whenever it comes into view, so the announcer is
+// such an object: an invisible child of the window, shown anew with each text
+// as its name.
 class Announcer : public QWidget {
     Q_OBJECT
 public:
+    // Whether texts go out as the toolkit's announcements (else through the
+    // notification child).
+    static constexpr bool kToolkitAnnouncements = QT_VERSION >= QT_VERSION_CHECK(6, 8, 0);
+
     explicit Announcer(QWidget* window);
 
-    // Through the window's announcer, made on first use. Nothing is said
-    // while the window is not shown: the reader then presents the window
-    // itself when it opens.
+    // Nothing is said while the window is not shown: the reader then
+    // presents the window itself when it opens.
     static void Announce(QWidget* window, const QString& text);
 
     const QString& text() const { return m_text; }
+
+    // Hears every text said, whichever way it goes out: for tests, as the
+    // offscreen platform has no screen reader. An empty one stops listening.
+    using Listener = std::function<void(QWidget* window, const QString& text)>;
+    static void setListener(Listener listener);
 
 private:
     void say(const QString& text);

@@ -74,10 +74,18 @@ int CWinApp::Run(int argc, char** argv)
                          !qEnvironmentVariableIsEmpty("DISPLAY");
     if (preferX)
         qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+    // On GTK desktops Qt's platform theme starts GTK in the process, and
+    // GTK's own accessibility bridge would register a second, empty
+    // application beside Qt's. GTK looks for this only while it starts.
+    const bool quietGtk = qEnvironmentVariableIsEmpty("NO_AT_BRIDGE");
+    if (quietGtk)
+        qputenv("NO_AT_BRIDGE", "1");
     QApplication app(argc, argv);
     // Programs started from here, such as the browser, choose for themselves.
     if (preferX)
         qunsetenv("QT_QPA_PLATFORM");
+    if (quietGtk)
+        qunsetenv("NO_AT_BRIDGE");
     // Docks and task switchers match windows to the desktop entry and its
     // icon by this id: the app id on Wayland, the class of WM_CLASS on X.
     QGuiApplication::setDesktopFileName(QStringLiteral(KESTRIN_APP_ID));

@@ -16,13 +16,23 @@ if(NOT count EQUAL 1)
   message(FATAL_ERROR "expected one package in ${STAGE}, found ${count}")
 endif()
 
-execute_process(COMMAND dpkg-deb --field ${deb} Package Depends Section
+execute_process(COMMAND dpkg-deb --field ${deb} Package Version Depends Section
   OUTPUT_VARIABLE fields RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "dpkg-deb cannot read ${deb}")
 endif()
-foreach(text "Package: kestrin" "Section: education" "libqt6widgets6" "libqt6gui6"
-             "libqt6core6" "libstdc++6" "qt6-qpa-plugins" "libasound2")
+# The version and the file name say which release the package is for.
+cmake_host_system_information(RESULT os_id QUERY DISTRIB_ID)
+cmake_host_system_information(RESULT os_version QUERY DISTRIB_VERSION_ID)
+set(release "")
+if(os_id STREQUAL "debian" AND os_version)
+  set(release "~deb${os_version}")
+  if(NOT deb MATCHES "/kestrin_[0-9.]+~deb${os_version}_[a-z0-9]+\\.deb$")
+    message(SEND_ERROR "the package's file name does not name Debian ${os_version}: ${deb}")
+  endif()
+endif()
+foreach(text "Package: kestrin" "Version: ${VERSION}${release}\n" "Section: education"
+             "libqt6widgets6" "libqt6gui6" "libqt6core6" "libstdc++6" "qt6-qpa-plugins" "libasound2")
   string(FIND "${fields}" "${text}" at)
   if(at EQUAL -1)
     message(SEND_ERROR "package control lacks '${text}':\n${fields}")

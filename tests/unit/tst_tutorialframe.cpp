@@ -1,6 +1,7 @@
 #include "common/TutorialStatus.h"
 #include "common/resources/Resources.h"
 #include "tests/support/FakeSystemServices.h"
+#include "tests/support/Told.h"
 #include "tutorials/copy_paste/CCopyPasteTutorialDlg.h"
 #include "tutorials/double_click/CDoubleClickTutorialDlg.h"
 #include "tutorials/drag_drop/CDragDropTutorialDlg.h"
@@ -38,25 +39,6 @@ public:
 
 protected:
     void OnTimer(int id) override { status.OnTimer(id); }
-};
-
-// The texts told to a screen reader: each showing of the window's
-// notification, by the name it has then. (The offscreen platform has no
-// accessibility bridge to watch.)
-class Told : public QObject {
-public:
-    QStringList texts;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Show && watched->isWidgetType()) {
-            QAccessibleInterface* object = QAccessible::queryAccessibleInterface(watched);
-            if (object && object->role() == QAccessible::Notification)
-                texts << object->text(QAccessible::Name);
-        }
-        return false;
-    }
 };
 
 QString ruleTimeline(FakeSystemServices& services, QWidget* rule, unsigned until)
@@ -285,7 +267,6 @@ void TestTutorialFrame::reportsAreToldOncePerNews()
     if (!shown)
         window.hide();
     Told told;
-    qApp->installEventFilter(&told);
     QWidget* focus = QApplication::focusWidget();
     for (const QString& report : reports)
         window.status.Report(report, false);

@@ -332,9 +332,11 @@ void TestDragDropTutorial::dragEndedEarly()
     if (how == "Start Over") {
         qobject_cast<QPushButton*>(m_window->GetDlgItem(CDragDropTutorialDlg::kStartOverId))->click();
     } else if (how == "deactivated") {
-        QApplication::setActiveWindow(m_window.get());
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         other.show();
-        QApplication::setActiveWindow(&other);
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
     } else {
         QTest::keyClick(m_tree, how == "Escape" ? Qt::Key_Escape : Qt::Key_Return);
     }
