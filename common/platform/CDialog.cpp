@@ -4,6 +4,7 @@
 #include "common/platform/CTreeCtrl.h"
 #include "common/platform/ModalOwner.h"
 #include "common/platform/SystemServices.h"
+#include "common/platform/WindowPlacement.h"
 #include "common/resources/Resources.h"
 
 #include <QAccessible>
@@ -66,44 +67,6 @@ QLabel* createPicture(const ControlTemplate& c, const QPixmap& image, QWidget* p
 // not fit its screen even then keeps this size and its top-left corner.
 constexpr qreal kSmallestPointSize = 6.5;
 
-// A common title bar and border, to leave room for while the window
-// manager's own frame is not known yet.
-constexpr QMargins kTypicalDecoration(4, 26, 4, 4);
-
-// Calls back whenever its window is shown or moved, which is when the window
-// manager's frame around it may have become known.
-class FrameWatcher : public QObject {
-public:
-    FrameWatcher(QObject* parent, std::function<void()> changed)
-        : QObject(parent), m_changed(std::move(changed))
-    {
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Expose || event->type() == QEvent::Move)
-            m_changed();
-        return false;
-    }
-
-private:
-    std::function<void()> m_changed;
-};
-
-QMargins decorationOf(const QWidget* window)
-{
-    const QRect outer = window->frameGeometry(), inner = window->geometry();
-    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                    outer.right() - inner.right(), outer.bottom() - inner.bottom());
-}
-
-QRect workAreaFor(const QWidget* owner)
-{
-    QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-}
-
 // The desktop's font, made smaller where the window would not fit its
 // screen's work area with it: large fonts and high scaling must never push
 // the Close button off the screen.
@@ -111,8 +74,9 @@ QFont fittingFont(const QSize& layoutSize, const QWidget* owner)
 {
     QFont font = QApplication::font();
     const qreal desktopSize = QFontInfo(font).pointSizeF();
-    const QSize room =
-        workAreaFor(owner).size().shrunkBy(owner ? decorationOf(owner) : kTypicalDecoration);
+    const QSize room = WindowPlacement::workAreaFor(owner).size().shrunkBy(
+        (owner ? WindowPlacement::knownFrame(owner) : std::nullopt)
+            .value_or(WindowPlacement::typicalFrame()));
     const qreal size =
         fitFontSize(layoutSize, room, desktopSize, kSmallestPointSize, [&font](qreal points) {
             QFont sized(font);
@@ -177,7 +141,10 @@ void CSystemMenu::AppendItem(unsigned id, const QString& text)
     m_items.append(Item{id, text, false});
 }
 
-CDialog::CDialog(int layoutId, QWidget* owner) : m_layoutId(layoutId), m_owner(owner) {}
+CDialog::CDialog(int layoutId, QWidget* owner)
+    : m_layoutId(layoutId), m_owner(owner), m_placement(this)
+{
+}
 
 CDialog::~CDialog() { KillAllTimers(); }
 
@@ -215,8 +182,9 @@ bool CDialog::build()
     // control; where the screen's work area is too narrow for that, the
     // font gets smaller too, as for a window that does not fit at all.
     QFont font = fittingFont(layout->size, ownerWindow());
-    const int roomWidth = workAreaFor(ownerWindow()).width() - kTypicalDecoration.left() -
-                          kTypicalDecoration.right();
+    const int roomWidth = WindowPlacement::workAreaFor(ownerWindow()).width() -
+                          WindowPlacement::typicalFrame().left() -
+                          WindowPlacement::typicalFrame().right();
     for (;;) {
         m_units = DialogUnits::fromFont(font);
         const int percent = widthPercentToFit(*layout, m_units, textFits(font, style()), kMostPercent);
@@ -359,51 +327,6 @@ QWidget* CDialog::ownerWindow() const
     return owner == this ? nullptr : owner;
 }
 
-void CDialog::placeOver(QWidget* owner)
-{
-    m_placedOver = owner;
-    // The owner's frame, drawn by the same window manager, is the best guess
-    // at ours; without an owner the window stands as if unframed until its
-    // frame is known.
-    place(owner ? decorationOf(owner) : QMargins());
-}
-
-void CDialog::place(const QMargins& decoration)
-{
-    m_placedWith = decoration;
-    QWidget* owner = m_placedOver;
-    const QRect workArea = workAreaFor(owner);
-    const bool overOwner = owner && owner->isVisible() && !owner->isMinimized();
-    const QPoint centre = overOwner ? owner->frameGeometry().center() : workArea.center();
-    QRect frame(QPoint(0, 0), size().grownBy(decoration));
-    frame.moveCenter(centre);
-    // Never leave part of the window outside the work area.
-    frame.moveRight(std::min(frame.right(), workArea.right()));
-    frame.moveBottom(std::min(frame.bottom(), workArea.bottom()));
-    frame.moveLeft(std::max(frame.left(), workArea.left()));
-    frame.moveTop(std::max(frame.top(), workArea.top()));
-    // Qt moves a window by its frame once it knows the frame, and by its
-    // client area until then: step in by the part of the frame it does not
-    // know yet.
-    winId();
-    if (!m_frameWatch) {
-        m_frameWatch = new FrameWatcher(windowHandle(), [this] { frameChanged(); });
-        windowHandle()->installEventFilter(m_frameWatch);
-    }
-    const QMargins unknown = decoration - decorationOf(this);
-    move(frame.topLeft() + QPoint(unknown.left(), unknown.top()));
-}
-
-void CDialog::frameChanged()
-{
-    // The frame is known only once the window manager has drawn it; where it
-    // differs from the one the window was placed with, the window is placed
-    // again, so that its frame, not its client area, stands centred.
-    const QMargins frame = decorationOf(this);
-    if (m_placedWith && !frame.isNull() && frame != *m_placedWith)
-        place(frame);
-}
-
 int CDialog::DoModal()
 {
     if (!build())
@@ -411,7 +334,7 @@ int CDialog::DoModal()
     ModalOwner owner(m_owner, this);
     if (!initialise())
         return *m_endedWith;
-    placeOver(owner.owner());
+    m_placement.placeOver(owner.owner());
     m_inModalRun = true;
     const int result = exec();
     m_inModalRun = false;
@@ -424,7 +347,7 @@ bool CDialog::Create()
         return false;
     if (!initialise())
         return false;
-    placeOver(ownerWindow());
+    m_placement.placeOver(ownerWindow());
     show();
     return true;
 }
