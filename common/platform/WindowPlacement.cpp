@@ -116,17 +116,16 @@ std::optional<QMargins> frameFromExtents(const QList<quint32>& values)
     return QMargins(int(values[0]), int(values[2]), int(values[1]), int(values[3]));
 }
 
-// Tells the placement when the window's frame may have become known: on X
-// when the window manager writes the window's frame extents, elsewhere when
-// the window is shown or moved.
+// Tells the placement when the window's frame may have become known: when
+// the window is shown or moved, and on X when the window manager writes the
+// window's frame extents.
 class WindowPlacement::Watcher : public QObject, public QAbstractNativeEventFilter {
 public:
     explicit Watcher(WindowPlacement* placement) : m_placement(placement)
     {
         if (const X11Frames* x = X11Frames::get(); x && x->published)
             QCoreApplication::instance()->installNativeEventFilter(this);
-        else
-            placement->m_window->windowHandle()->installEventFilter(this);
+        placement->m_window->windowHandle()->installEventFilter(this);
     }
     ~Watcher() override
     {
@@ -191,6 +190,16 @@ std::optional<QMargins> WindowPlacement::knownFrame(const QWidget* window)
     return plausibleFrame(window->frameGeometry(), window->geometry());
 }
 
+std::optional<QMargins> WindowPlacement::decidedFrame() const
+{
+    // Before the window is mapped some window managers (metacity) first
+    // answer with an empty frame and with the real one a moment later.
+    std::optional<QMargins> frame = knownFrame(m_window);
+    if (frame && frame->isNull() && !m_window->testAttribute(Qt::WA_Mapped))
+        return std::nullopt;
+    return frame;
+}
+
 void WindowPlacement::placeOver(QWidget* owner)
 {
     m_over = owner;
@@ -214,7 +223,7 @@ void WindowPlacement::placeOver(QWidget* owner)
     }
     // Until our own frame is known, the owner's, drawn by the same window
     // manager, is the best guess at it.
-    std::optional<QMargins> frame = knownFrame(m_window);
+    std::optional<QMargins> frame = decidedFrame();
     if (!frame && owner)
         frame = knownFrame(owner);
     place(frame.value_or(x && x->published ? typicalFrame() : QMargins()));
@@ -235,14 +244,17 @@ void WindowPlacement::place(const QMargins& frame)
 
 void WindowPlacement::frameMayHaveChanged()
 {
-    // Placed again once, when the real frame is first known: later changes
-    // are the user's moves or a new theme, which keep the window where it is.
+    // Until the window is on the screen every frame the window manager
+    // announces is followed (some first answer with an empty one); once it
+    // is, the window is placed again once: later changes are the user's
+    // moves or a new theme, which keep the window where it is.
     if (m_frameSettled || !m_placedWith)
         return;
-    const std::optional<QMargins> frame = knownFrame(m_window);
+    const std::optional<QMargins> frame = decidedFrame();
     if (!frame)
         return;
-    m_frameSettled = true;
+    m_frameSettled = m_window->testAttribute(Qt::WA_Mapped);
     if (*frame != *m_placedWith)
         place(*frame);
 }
+

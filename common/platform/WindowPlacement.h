@@ -50,6 +50,8 @@ public:
 private:
     void place(const QMargins& frame);
     void frameMayHaveChanged();
+    // Our own frame, where the window manager has decided on it.
+    std::optional<QMargins> decidedFrame() const;
 
     QWidget* m_window;
     QPointer<QWidget> m_over;
