@@ -47,9 +47,12 @@ QPlainTextEdit* createEdit(const ControlTemplate& c, QWidget* parent)
 }
 
 // Picture and icon controls take the size of their image, as classic static
-// pictures do, whatever the dialog units come to.
+// pictures do, whatever the dialog units come to; only where the window's
+// font was made smaller to fit the screen do they shrink with it.
 QLabel* createPicture(const ControlTemplate& c, const QPixmap& image, QWidget* parent)
 {
+    const qreal scale = pictureScale(QFontInfo(parent->font()).pointSizeF(),
+                                     QFontInfo(QApplication::font()).pointSizeF());
     auto* picture = new QLabel(parent);
     if (c.hasStyle("sunken"))
         picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -57,9 +60,11 @@ QLabel* createPicture(const ControlTemplate& c, const QPixmap& image, QWidget* p
         picture->setFrameStyle(QFrame::Box | QFrame::Plain);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picture->setPixmap(image);
+    picture->setScaledContents(scale < 1);
     const int frame = picture->frameWidth();
     if (!image.isNull())
-        picture->resize(image.deviceIndependentSize().toSize() + QSize(2 * frame, 2 * frame));
+        picture->resize((image.deviceIndependentSize() * scale).toSize() +
+                        QSize(2 * frame, 2 * frame));
     return picture;
 }
 
