@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -536,6 +537,32 @@ void CDialog::contextMenuEvent(QContextMenuEvent* event)
         PopupSystemMenu(event->globalPos());
     } else {
         popupSystemMenuFromKeyboard();
+    }
+}
+
+void CDialog::closeEvent(QCloseEvent* event)
+{
+    // A window a modal one has disabled takes no commands, also not the
+    // close box of a compositor that does not know it is disabled.
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void CDialog::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    // A click on a disabled window gives it the keyboard, where nothing can
+    // use it: the modal window over it takes the keyboard back.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isEnabled()) {
+        QPointer<QWidget> modal = QApplication::activeModalWidget();
+        if (modal && modal != this)
+            QTimer::singleShot(0, modal, [modal] {
+                modal->raise();
+                modal->activateWindow();
+            });
     }
 }
 

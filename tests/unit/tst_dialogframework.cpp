@@ -4,6 +4,8 @@
 #include "common/platform/WindowPlacement.h"
 #include "tests/support/FakeSystemServices.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -283,12 +285,23 @@ void TestDialogFramework::modalRunDisablesAndRestoresOwner()
     ModalOwner::setMainWindow(&owner);
     CDialog modal(100);
     bool ownerEnabledDuringRun = true;
+    bool ownerClosedDuringRun = true;
+    bool modalTookTheKeyboardBack = false;
     QTimer::singleShot(0, &modal, [&] {
         ownerEnabledDuringRun = owner.isEnabled();
+        // The compositor's close box on the disabled owner, then a click on it.
+        QCloseEvent close;
+        QApplication::sendEvent(&owner, &close);
+        ownerClosedDuringRun = close.isAccepted() || !owner.isVisible();
+        owner.activateWindow();
+        modalTookTheKeyboardBack =
+            QTest::qWaitFor([&] { return QApplication::activeWindow() == &modal; }, 2000);
         modal.EndDialog(CDialog::IDOK);
     });
     QCOMPARE(modal.DoModal(), CDialog::IDOK);
     QVERIFY(!ownerEnabledDuringRun);
+    QVERIFY(!ownerClosedDuringRun);
+    QVERIFY(modalTookTheKeyboardBack);
     QVERIFY(owner.isEnabled());
     ModalOwner::setMainWindow(nullptr);
 }
