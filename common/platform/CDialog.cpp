@@ -283,10 +283,16 @@ QWidget* CDialog::createControl(const ControlTemplate& c)
                      start(rect.y(), rect.height(), size.height()));
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
         // Text runs on past its space rather than being cut off where the
-        // desktop's font is wider or taller than the layout allowed for.
-        const QSize needed = label->wordWrap()
-                                 ? QSize(rect.width(), label->heightForWidth(rect.width()))
-                                 : label->sizeHint();
+        // desktop's font is wider or taller than the layout allowed for; a
+        // line that would run past the window's edge wraps there instead.
+        QSize needed = label->wordWrap()
+                           ? QSize(rect.width(), label->heightForWidth(rect.width()))
+                           : label->sizeHint();
+        const int room = std::max(rect.width(), width() - rect.x());
+        if (needed.width() > room) {
+            label->setWordWrap(true);
+            needed = QSize(room, label->heightForWidth(room));
+        }
         widget->setGeometry(rect.adjusted(0, 0, std::max(0, needed.width() - rect.width()),
                                           std::max(0, needed.height() - rect.height())));
     } else {
