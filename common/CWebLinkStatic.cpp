@@ -4,6 +4,7 @@
 #include "common/platform/SystemServices.h"
 #include "common/resources/Resources.h"
 
+#include <QAccessibleWidget>
 #include <QCursor>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -45,6 +46,47 @@ double relativeLuminance(const QColor& color)
 }
 } // namespace
 
+// Heard as what it is: a link, named by its address, that can be pressed.
+class CWebLinkStatic::Accessible : public QAccessibleWidget {
+public:
+    static constexpr const char* kProperty = "kestrinWebLink";
+
+    explicit Accessible(QLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
+
+    static QAccessibleInterface* factory(const QString&, QObject* object)
+    {
+        auto* label = qobject_cast<QLabel*>(object);
+        return label && link(label) ? new Accessible(label) : nullptr;
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.linked = true;
+        if (const CWebLinkStatic* l = link(widget()))
+            state.traversed = l->visited();
+        return state;
+    }
+    QStringList actionNames() const override
+    {
+        return QStringList(pressAction()) + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override
+    {
+        CWebLinkStatic* l = link(widget());
+        if (action == pressAction() && l && (l->GetStyle() & SS_NOTIFY))
+            l->OnClicked();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    static CWebLinkStatic* link(const QObject* label)
+    {
+        return qobject_cast<CWebLinkStatic*>(label->property(kProperty).value<QObject*>());
+    }
+};
+
 CWebLinkStatic::CWebLinkStatic() = default;
 
 CWebLinkStatic::~CWebLinkStatic() {
@@ -68,6 +110,17 @@ void CWebLinkStatic::PreSubclassWindow() {
     // reader users; by Tab it is reached and heard by its address.
     link->setFocusPolicy(Qt::StrongFocus);
     link->setAccessibleName(m_target);
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(&Accessible::factory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+    link->setProperty(Accessible::kProperty, QVariant::fromValue<QObject*>(this));
+    // A label already asked about was described as plain text; it is
+    // described afresh, now as a link.
+    if (QAccessibleInterface* known = QAccessible::queryAccessibleInterface(link);
+        known && known->role() != QAccessible::Link)
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(known));
 }
 
 void CWebLinkStatic::SetLinkTarget(const QString& target) {
@@ -218,16 +271,43 @@ double CWebLinkStatic::ContrastRatio(const QColor& a, const QColor& b) {
     return (lighter + 0.05) / (darker + 0.05);
 }
 
+QColor CWebLinkStatic::ReadableColor(const QColor& own, const QColor& palette,
+                                     const QColor& background) {
+    if (ContrastRatio(own, background) >= kReadableContrast)
+        return own;
+    if (ContrastRatio(palette, background) >= kReadableContrast)
+        return palette;
+    // Towards white on a dark window, towards black on a light one: whichever
+    // end stands further from the background. Luminance rises with lightness
+    // at a fixed hue and saturation, so the least change that reads well is
+    // found by halving.
+    const bool lighter =
+        ContrastRatio(Qt::white, background) >= ContrastRatio(Qt::black, background);
+    const QColor hsl = own.toHsl();
+    // Judged as drawn, in whole steps of red, green and blue.
+    const auto at = [&hsl](float lightness) {
+        return QColor(QColor::fromHslF(hsl.hslHueF(), hsl.hslSaturationF(), lightness).rgb());
+    };
+    float readable = lighter ? 1.0F : 0.0F;
+    float unreadable = hsl.lightnessF();
+    for (int step = 0; step < 12; ++step) {
+        const float middle = (readable + unreadable) / 2;
+        (ContrastRatio(at(middle), background) >= kReadableContrast ? readable : unreadable) =
+            middle;
+    }
+    return at(readable);
+}
+
 QColor CWebLinkStatic::drawnColor() const {
     QLabel* link = label();
     if (!link)
         return textColor();
     // The label has no background: the window's shows through. On a dark or
-    // high-contrast desktop the classic blue all but vanishes there.
-    const QColor background = link->window()->palette().color(QPalette::Window);
-    if (ContrastRatio(textColor(), background) >= kReadableContrast)
-        return textColor();
-    return link->palette().color(m_visited ? QPalette::LinkVisited : QPalette::Link);
+    // high-contrast desktop the classic blue all but vanishes there, and a
+    // theme's own link colours are not always better.
+    return ReadableColor(textColor(),
+                         link->palette().color(m_visited ? QPalette::LinkVisited : QPalette::Link),
+                         link->window()->palette().color(QPalette::Window));
 }
 
 void CWebLinkStatic::paint() {

@@ -38,12 +38,16 @@ public:
     // The contrast ratio of two colours as accessibility guidelines define
     // it: 1 for the same colour, 21 for black on white.
     static double ContrastRatio(const QColor& a, const QColor& b);
+    // The colour a link is drawn in on `background`: its own where that reads
+    // well there, else the palette's colour for links where that does, else
+    // its own hue made lighter or darker until it reads well.
+    static QColor ReadableColor(const QColor& own, const QColor& palette,
+                                const QColor& background);
 
     const QString& target() const { return m_target; }
     bool visited() const { return m_visited; }
     QColor textColor() const { return m_visited ? m_visitedColor : m_linkColor; }
-    // The colour the text is drawn in: textColor() where it reads well on the
-    // window, else the palette's colour for links.
+    // The colour the text is drawn in: ReadableColor() on the window.
     QColor drawnColor() const;
     // The tooltip's tool 1: where it answers and what it shows.
     struct Tool {
@@ -57,6 +61,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    class Accessible;
     void OnClicked();
     void OnOpened(int code);
     QCursor linkCursor() const;

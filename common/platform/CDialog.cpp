@@ -4,11 +4,13 @@
 #include "common/platform/CTreeCtrl.h"
 #include "common/platform/ModalOwner.h"
 #include "common/platform/SystemServices.h"
+#include "common/platform/WindowPlacement.h"
 #include "common/resources/Resources.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -46,9 +48,12 @@ QPlainTextEdit* createEdit(const ControlTemplate& c, QWidget* parent)
 }
 
 // Picture and icon controls take the size of their image, as classic static
-// pictures do, whatever the dialog units come to.
+// pictures do, whatever the dialog units come to; only where the window's
+// font was made smaller to fit the screen do they shrink with it.
 QLabel* createPicture(const ControlTemplate& c, const QPixmap& image, QWidget* parent)
 {
+    const qreal scale = pictureScale(QFontInfo(parent->font()).pointSizeF(),
+                                     QFontInfo(QApplication::font()).pointSizeF());
     auto* picture = new QLabel(parent);
     if (c.hasStyle("sunken"))
         picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -56,53 +61,17 @@ QLabel* createPicture(const ControlTemplate& c, const QPixmap& image, QWidget* p
         picture->setFrameStyle(QFrame::Box | QFrame::Plain);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picture->setPixmap(image);
+    picture->setScaledContents(scale < 1);
     const int frame = picture->frameWidth();
     if (!image.isNull())
-        picture->resize(image.deviceIndependentSize().toSize() + QSize(2 * frame, 2 * frame));
+        picture->resize((image.deviceIndependentSize() * scale).toSize() +
+                        QSize(2 * frame, 2 * frame));
     return picture;
 }
 
 // Smaller than this the dialog font stops being readable; a window that does
 // not fit its screen even then keeps this size and its top-left corner.
 constexpr qreal kSmallestPointSize = 6.5;
-
-// A common title bar and border, to leave room for while the window
-// manager's own frame is not known yet.
-constexpr QMargins kTypicalDecoration(4, 26, 4, 4);
-
-// Calls back whenever its window is shown or moved, which is when the window
-// manager's frame around it may have become known.
-class FrameWatcher : public QObject {
-public:
-    FrameWatcher(QObject* parent, std::function<void()> changed)
-        : QObject(parent), m_changed(std::move(changed))
-    {
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Expose || event->type() == QEvent::Move)
-            m_changed();
-        return false;
-    }
-
-private:
-    std::function<void()> m_changed;
-};
-
-QMargins decorationOf(const QWidget* window)
-{
-    const QRect outer = window->frameGeometry(), inner = window->geometry();
-    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                    outer.right() - inner.right(), outer.bottom() - inner.bottom());
-}
-
-QRect workAreaFor(const QWidget* owner)
-{
-    QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-}
 
 // The desktop's font, made smaller where the window would not fit its
 // screen's work area with it: large fonts and high scaling must never push
@@ -111,8 +80,9 @@ QFont fittingFont(const QSize& layoutSize, const QWidget* owner)
 {
     QFont font = QApplication::font();
     const qreal desktopSize = QFontInfo(font).pointSizeF();
-    const QSize room =
-        workAreaFor(owner).size().shrunkBy(owner ? decorationOf(owner) : kTypicalDecoration);
+    const QSize room = WindowPlacement::workAreaFor(owner).size().shrunkBy(
+        (owner ? WindowPlacement::knownFrame(owner) : std::nullopt)
+            .value_or(WindowPlacement::typicalFrame()));
     const qreal size =
         fitFontSize(layoutSize, room, desktopSize, kSmallestPointSize, [&font](qreal points) {
             QFont sized(font);
@@ -177,7 +147,10 @@ void CSystemMenu::AppendItem(unsigned id, const QString& text)
     m_items.append(Item{id, text, false});
 }
 
-CDialog::CDialog(int layoutId, QWidget* owner) : m_layoutId(layoutId), m_owner(owner) {}
+CDialog::CDialog(int layoutId, QWidget* owner)
+    : m_layoutId(layoutId), m_owner(owner), m_placement(this)
+{
+}
 
 CDialog::~CDialog() { KillAllTimers(); }
 
@@ -215,8 +188,9 @@ bool CDialog::build()
     // control; where the screen's work area is too narrow for that, the
     // font gets smaller too, as for a window that does not fit at all.
     QFont font = fittingFont(layout->size, ownerWindow());
-    const int roomWidth = workAreaFor(ownerWindow()).width() - kTypicalDecoration.left() -
-                          kTypicalDecoration.right();
+    const int roomWidth = WindowPlacement::workAreaFor(ownerWindow()).width() -
+                          WindowPlacement::typicalFrame().left() -
+                          WindowPlacement::typicalFrame().right();
     for (;;) {
         m_units = DialogUnits::fromFont(font);
         const int percent = widthPercentToFit(*layout, m_units, textFits(font, style()), kMostPercent);
@@ -309,10 +283,16 @@ QWidget* CDialog::createControl(const ControlTemplate& c)
                      start(rect.y(), rect.height(), size.height()));
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
         // Text runs on past its space rather than being cut off where the
-        // desktop's font is wider or taller than the layout allowed for.
-        const QSize needed = label->wordWrap()
-                                 ? QSize(rect.width(), label->heightForWidth(rect.width()))
-                                 : label->sizeHint();
+        // desktop's font is wider or taller than the layout allowed for; a
+        // line that would run past the window's edge wraps there instead.
+        QSize needed = label->wordWrap()
+                           ? QSize(rect.width(), label->heightForWidth(rect.width()))
+                           : label->sizeHint();
+        const int room = std::max(rect.width(), width() - rect.x());
+        if (needed.width() > room) {
+            label->setWordWrap(true);
+            needed = QSize(room, label->heightForWidth(room));
+        }
         widget->setGeometry(rect.adjusted(0, 0, std::max(0, needed.width() - rect.width()),
                                           std::max(0, needed.height() - rect.height())));
     } else {
@@ -359,51 +339,6 @@ QWidget* CDialog::ownerWindow() const
     return owner == this ? nullptr : owner;
 }
 
-void CDialog::placeOver(QWidget* owner)
-{
-    m_placedOver = owner;
-    // The owner's frame, drawn by the same window manager, is the best guess
-    // at ours; without an owner the window stands as if unframed until its
-    // frame is known.
-    place(owner ? decorationOf(owner) : QMargins());
-}
-
-void CDialog::place(const QMargins& decoration)
-{
-    m_placedWith = decoration;
-    QWidget* owner = m_placedOver;
-    const QRect workArea = workAreaFor(owner);
-    const bool overOwner = owner && owner->isVisible() && !owner->isMinimized();
-    const QPoint centre = overOwner ? owner->frameGeometry().center() : workArea.center();
-    QRect frame(QPoint(0, 0), size().grownBy(decoration));
-    frame.moveCenter(centre);
-    // Never leave part of the window outside the work area.
-    frame.moveRight(std::min(frame.right(), workArea.right()));
-    frame.moveBottom(std::min(frame.bottom(), workArea.bottom()));
-    frame.moveLeft(std::max(frame.left(), workArea.left()));
-    frame.moveTop(std::max(frame.top(), workArea.top()));
-    // Qt moves a window by its frame once it knows the frame, and by its
-    // client area until then: step in by the part of the frame it does not
-    // know yet.
-    winId();
-    if (!m_frameWatch) {
-        m_frameWatch = new FrameWatcher(windowHandle(), [this] { frameChanged(); });
-        windowHandle()->installEventFilter(m_frameWatch);
-    }
-    const QMargins unknown = decoration - decorationOf(this);
-    move(frame.topLeft() + QPoint(unknown.left(), unknown.top()));
-}
-
-void CDialog::frameChanged()
-{
-    // The frame is known only once the window manager has drawn it; where it
-    // differs from the one the window was placed with, the window is placed
-    // again, so that its frame, not its client area, stands centred.
-    const QMargins frame = decorationOf(this);
-    if (m_placedWith && !frame.isNull() && frame != *m_placedWith)
-        place(frame);
-}
-
 int CDialog::DoModal()
 {
     if (!build())
@@ -411,7 +346,7 @@ int CDialog::DoModal()
     ModalOwner owner(m_owner, this);
     if (!initialise())
         return *m_endedWith;
-    placeOver(owner.owner());
+    m_placement.placeOver(owner.owner());
     m_inModalRun = true;
     const int result = exec();
     m_inModalRun = false;
@@ -424,7 +359,7 @@ bool CDialog::Create()
         return false;
     if (!initialise())
         return false;
-    placeOver(ownerWindow());
+    m_placement.placeOver(ownerWindow());
     show();
     return true;
 }
@@ -608,6 +543,32 @@ void CDialog::contextMenuEvent(QContextMenuEvent* event)
         PopupSystemMenu(event->globalPos());
     } else {
         popupSystemMenuFromKeyboard();
+    }
+}
+
+void CDialog::closeEvent(QCloseEvent* event)
+{
+    // A window a modal one has disabled takes no commands, also not the
+    // close box of a compositor that does not know it is disabled.
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void CDialog::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    // A click on a disabled window gives it the keyboard, where nothing can
+    // use it: the modal window over it takes the keyboard back.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isEnabled()) {
+        QPointer<QWidget> modal = QApplication::activeModalWidget();
+        if (modal && modal != this)
+            QTimer::singleShot(0, modal, [modal] {
+                modal->raise();
+                modal->activateWindow();
+            });
     }
 }
 

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "common/platform/DialogTemplate.h"
+#include "common/platform/WindowPlacement.h"
 
 #include <QDialog>
 #include <QHash>
 #include <QList>
-#include <QMargins>
-#include <QPointer>
 
 class CDialog;
 
@@ -89,17 +88,14 @@ protected:
 
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     bool build();
     bool initialise();
     // The owner the window opens over, when it has one.
     QWidget* ownerWindow() const;
-    void placeOver(QWidget* owner);
-    // Centres the window's frame, of the given decoration, over the owner it
-    // was placed over (or the work area), inside the work area.
-    void place(const QMargins& decoration);
-    void frameChanged();
     // From the keyboard the menu opens at the window's top-left corner.
     void popupSystemMenuFromKeyboard() { PopupSystemMenu(mapToGlobal(QPoint(0, 0)), true); }
     QWidget* createControl(const ControlTemplate& control);
@@ -114,9 +110,7 @@ private:
     QHash<int, QWidget*> m_controls;
     QHash<int, int> m_timers; // window timer id -> service handle
     std::optional<CSystemMenu> m_systemMenu;
-    QPointer<QWidget> m_placedOver;
-    std::optional<QMargins> m_placedWith;
-    QPointer<QObject> m_frameWatch;
+    WindowPlacement m_placement;
 };
 
 // Data exchange helpers. A push sets a control's text only when it differs

@@ -1,8 +1,10 @@
 #include "common/platform/CTreeCtrl.h"
 
 #include "common/platform/CImageList.h"
+#include "common/platform/DialogTemplate.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,7 +15,7 @@ namespace {
 constexpr int kHandleRole = Qt::UserRole;
 constexpr int kImageRole = Qt::UserRole + 1;
 constexpr int kSelectedImageRole = Qt::UserRole + 2;
-constexpr int kImageSize = 16;
+constexpr int kImageSize = 16; // at the desktop's font size
 constexpr int kImageGap = 3;
 constexpr int kLabelMargin = 2;
 // The classic look: navy with white text marks where a drop would land.
@@ -26,6 +28,13 @@ int measureLabel(const QFontMetrics& metrics, const QString& text)
 }
 
 } // namespace
+
+int treeImageSide(qreal fontPoints, qreal desktopPoints)
+{
+    return std::max(1, qRound(kImageSize * pictureScale(fontPoints, desktopPoints)));
+}
+
+int treeRowHeight(int fontHeight, int imageSide) { return std::max(imageSide, fontHeight) + 2; }
 
 unsigned treeRowZone(const TreeRowGeometry& row, int x)
 {
@@ -64,8 +73,9 @@ public:
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         const QFontMetrics metrics(option.font);
-        const int width = kImageSize + kImageGap + measureLabel(metrics, index.data().toString());
-        return QSize(width, qMax(kImageSize + 2, metrics.height() + 2));
+        const int side = m_tree->m_imageSide;
+        const int width = side + kImageGap + measureLabel(metrics, index.data().toString());
+        return QSize(width, treeRowHeight(metrics.height(), side));
     }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -76,8 +86,9 @@ public:
         QTreeWidgetItem* item = m_tree->itemFromIndex(index);
         const QPixmap image = m_tree->imageOf(item);
         if (!image.isNull()) {
-            painter->drawPixmap(QRect(row.itemLeft, rect.top() + (rect.height() - kImageSize) / 2,
-                                      kImageSize, kImageSize),
+            const int side = m_tree->m_imageSide;
+            painter->drawPixmap(QRect(row.itemLeft, rect.top() + (rect.height() - side) / 2, side,
+                                      side),
                                 image);
         }
         const QRect label(row.labelLeft, rect.top(), row.labelRight - row.labelLeft, rect.height());
@@ -118,7 +129,7 @@ CTreeCtrl::CTreeCtrl(QWidget* parent) : QTreeWidget(parent)
     setHeaderHidden(true);
     setRootIsDecorated(true);
     setIndentation(19);
-    setIconSize(QSize(kImageSize, kImageSize));
+    followFont();
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(false);
@@ -300,7 +311,7 @@ TreeRowGeometry CTreeCtrl::rowGeometry(const QModelIndex& index) const
     row.buttonLeft = item.left() - indentation();
     row.hasButton = model()->hasChildren(index);
     const bool hasImage = !imageOf(itemFromIndex(index)).isNull();
-    row.labelLeft = row.itemLeft + (hasImage ? kImageSize + kImageGap : 0);
+    row.labelLeft = row.itemLeft + (hasImage ? m_imageSide + kImageGap : 0);
     row.labelRight = row.labelLeft + labelWidth(index.data().toString());
     return row;
 }
@@ -315,9 +326,20 @@ int CTreeCtrl::labelWidth(const QString& text) const
 
 void CTreeCtrl::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange) {
         m_labelWidths.clear();
+        followFont();
+    }
     QTreeWidget::changeEvent(event);
+}
+
+void CTreeCtrl::followFont()
+{
+    // Where the window's font was made smaller to fit the screen, the images
+    // shrink with it, so that rows as many as the layout holds still show.
+    m_imageSide = treeImageSide(QFontInfo(font()).pointSizeF(),
+                                QFontInfo(QApplication::font()).pointSizeF());
+    setIconSize(QSize(m_imageSide, m_imageSide));
 }
 
 HTREEITEM CTreeCtrl::HitTest(const QPoint& clientPoint, unsigned* flags) const
@@ -369,15 +391,16 @@ std::unique_ptr<CImageList> CTreeCtrl::CreateDragImage(HTREEITEM handle) const
     const QFontMetrics metrics(font());
     const QString text = item->text(0);
     const QPixmap image = m_images.value(item->data(0, kImageRole).toInt());
-    const int labelLeft = image.isNull() ? 0 : kImageSize + kImageGap;
-    const QSize size(labelLeft + labelWidth(text), qMax(kImageSize, metrics.height() + 2));
+    const int labelLeft = image.isNull() ? 0 : m_imageSide + kImageGap;
+    const QSize size(labelLeft + labelWidth(text), treeRowHeight(metrics.height(), m_imageSide));
     const qreal ratio = devicePixelRatioF();
     QPixmap picture(size * ratio);
     picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     if (!image.isNull())
-        painter.drawPixmap(QRect(0, (size.height() - kImageSize) / 2, kImageSize, kImageSize), image);
+        painter.drawPixmap(
+            QRect(0, (size.height() - m_imageSide) / 2, m_imageSide, m_imageSide), image);
     const QRect label(labelLeft, 0, size.width() - labelLeft, size.height());
     painter.fillRect(label, palette().color(QPalette::Base));
     painter.setPen(palette().color(QPalette::Text));

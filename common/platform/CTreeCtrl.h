@@ -38,6 +38,14 @@ struct TreeRowGeometry {
     bool hasButton = false;
 };
 
+// The side of an item's image in a tree whose font is `fontPoints` where the
+// desktop's is `desktopPoints`: its own 16 pixels, less where the font is
+// smaller than the desktop's.
+int treeImageSide(qreal fontPoints, qreal desktopPoints);
+// A row's height: the taller of its image and its text, and a pixel above
+// and below.
+int treeRowHeight(int fontHeight, int imageSide);
+
 // The zone of a point at `x` in a row.
 unsigned treeRowZone(const TreeRowGeometry& row, int x);
 // The flags of a point outside the tree's client area of `size`; 0 inside.
@@ -121,7 +129,10 @@ private:
     // the hover poll hit-tests ten times a second.
     int labelWidth(const QString& text) const;
 
+    void followFont();
+
     QList<QPixmap> m_images;
+    int m_imageSide = 16;
     mutable QHash<QString, int> m_labelWidths;
     QHash<HTREEITEM, QTreeWidgetItem*> m_items;
     HTREEITEM m_lastHandle = 0;

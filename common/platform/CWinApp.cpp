@@ -1,6 +1,7 @@
 #include "common/platform/CWinApp.h"
 
 #include "common/platform/ModalOwner.h"
+#include "common/platform/XSettings.h"
 
 #include "common/resources/Resources.h"
 #include "common/resources/Translations.h"
@@ -94,6 +95,7 @@ int CWinApp::Run(int argc, char** argv)
     nameApplicationForScreenReaders();
     Translations::Install();
     preloadStylePictures();
+    followDesktopDoubleClickTime(&app);
     InitInstance();
     return 0;
 }

@@ -164,3 +164,10 @@ qreal fitFontSize(const QSize& layoutSize, const QSize& room, qreal desktopSize,
     }
     return smallest;
 }
+
+qreal pictureScale(qreal fontPoints, qreal desktopPoints)
+{
+    if (fontPoints <= 0 || desktopPoints <= 0 || fontPoints >= desktopPoints)
+        return 1;
+    return fontPoints / desktopPoints;
+}

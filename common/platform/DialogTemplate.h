@@ -62,6 +62,11 @@ struct DialogUnits {
 qreal fitFontSize(const QSize& layoutSize, const QSize& room, qreal desktopSize, qreal smallest,
                   const std::function<DialogUnits(qreal)>& unitsAt);
 
+// How much smaller pictures are drawn in a window whose font was made smaller
+// than the desktop's to fit the screen: in proportion, so that they keep
+// their place among the controls. 1 where the font kept its size.
+qreal pictureScale(qreal fontPoints, qreal desktopPoints);
+
 // A label no taller than this keeps to one line, and may run on to the right
 // over empty space where its text is longer than its room.
 inline constexpr int kOneLineDlu = 10;

@@ -428,6 +428,17 @@ QString dragTheItem(CDialog& dialog)
     return step3;
 }
 
+QString dropOnTheDestination(CDialog& dialog)
+{
+    if (dragTheItem(dialog).isEmpty())
+        return {};
+    XInput::release();
+    QString success = DragDrop::messageText(DragDrop::Message::Success);
+    if (!waitFor([&] { return dialog.GetDlgItemText(1009) == success; }))
+        return {};
+    return success;
+}
+
 QString tabToTheLink(CDialog& dialog)
 {
     QWidget* link = dialog.GetDlgItem(CLauncherDlg::kWebLinkId);
@@ -437,6 +448,12 @@ QString tabToTheLink(CDialog& dialog)
         waitFor([&] { return QApplication::focusWidget() != from; });
     }
     return link->hasFocus() ? QString::fromLatin1(kMakerWebSiteAddress) : QString();
+}
+
+QString tabToTheLinkHeardAsLink(CDialog& dialog)
+{
+    const QString address = tabToTheLink(dialog);
+    return address.isEmpty() ? QString() : address + " link";
 }
 
 // The processes of the applications the accessibility registry lists, one
@@ -530,6 +547,16 @@ void TestScreenReaderEndToEnd::heardOnceWhereverTheFocusIs_data()
                return launcher;
            })
         << Lesson(tabToTheLink) << false;
+    QTest::newRow("Drag and Drop, hover to drop")
+        << std::function<CDialog*()>([] { return new CDragDropTutorialDlg; })
+        << Lesson(dropOnTheDestination) << true;
+    QTest::newRow("the launcher's link, heard as a link")
+        << std::function<CDialog*()>([] {
+               auto* launcher = new CLauncherDlg;
+               ModalOwner::setMainWindow(launcher);
+               return launcher;
+           })
+        << Lesson(tabToTheLinkHeardAsLink) << false;
 }
 
 void TestScreenReaderEndToEnd::heardOnceWhereverTheFocusIs()

@@ -1,8 +1,11 @@
 #include "common/platform/CDialog.h"
 #include "common/platform/DialogTemplate.h"
 #include "common/platform/ModalOwner.h"
+#include "common/platform/WindowPlacement.h"
 #include "tests/support/FakeSystemServices.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -32,6 +35,10 @@ private Q_SLOTS:
     void layoutStretchesForLongTexts();
     void pushSetsTextOnlyWhenDifferentOrLong_data();
     void pushSetsTextOnlyWhenDifferentOrLong();
+    void frameCentredInsideWorkArea_data();
+    void frameCentredInsideWorkArea();
+    void frameMeasuredOnlyWhenFinished_data();
+    void frameMeasuredOnlyWhenFinished();
     void timersById();
     void missingLayoutEndsModalRunAtOnce();
     void modalRunDisablesAndRestoresOwner();
@@ -169,6 +176,71 @@ void TestDialogFramework::pushSetsTextOnlyWhenDifferentOrLong()
     QCOMPARE(box->toPlainText(), QString("changed"));
 }
 
+void TestDialogFramework::frameCentredInsideWorkArea_data()
+{
+    QTest::addColumn<QSize>("frame");
+    QTest::addColumn<QPoint>("centre");
+    QTest::addColumn<QRect>("workArea");
+    QTest::addColumn<QPoint>("topLeft");
+    const QRect panelled(0, 0, 1280, 994); // a bottom panel of 30 pixels
+    QTest::newRow("on the work area") << QSize(788, 526) << panelled.center() << panelled
+                                      << QPoint(246, 234);
+    QTest::newRow("over a window") << QSize(300, 200) << QPoint(400, 300) << panelled
+                                   << QPoint(251, 201);
+    QTest::newRow("past the right and bottom")
+        << QSize(300, 200) << QPoint(1200, 950) << panelled << QPoint(980, 794);
+    QTest::newRow("past the left and top") << QSize(300, 200) << QPoint(10, 10) << panelled
+                                           << QPoint(0, 0);
+    QTest::newRow("work area not at the origin")
+        << QSize(400, 300) << QPoint(100, 100) << QRect(64, 28, 736, 572) << QPoint(64, 28);
+    QTest::newRow("taller than 800 x 600 keeps the title bar")
+        << QSize(520, 640) << QPoint(400, 300) << QRect(0, 0, 800, 570) << QPoint(141, 0);
+}
+
+void TestDialogFramework::frameCentredInsideWorkArea()
+{
+    QFETCH(QSize, frame);
+    QFETCH(QPoint, centre);
+    QFETCH(QRect, workArea);
+    QFETCH(QPoint, topLeft);
+    QCOMPARE(centredFrame(frame, centre, workArea), QRect(topLeft, frame));
+}
+
+void TestDialogFramework::frameMeasuredOnlyWhenFinished_data()
+{
+    // A frame as measured from the window system (outer and inner rectangle)
+    // and as published by the window manager (left, right, top, bottom).
+    QTest::addColumn<QRect>("outer");
+    QTest::addColumn<QRect>("inner");
+    QTest::addColumn<QList<quint32>>("extents");
+    QTest::addColumn<QMargins>("frame"); // null: no frame known
+    const QRect client(100, 100, 400, 300);
+    QTest::newRow("title bar and border") << QRect(96, 74, 408, 330) << client
+                                          << QList<quint32>{4, 4, 26, 4} << QMargins(4, 26, 4, 4);
+    QTest::newRow("no frame at all") << client << client << QList<quint32>{0, 0, 0, 0}
+                                     << QMargins();
+    QTest::newRow("frame window still 1x1")
+        << QRect(100, 100, 1, 1) << client << QList<quint32>{} << QMargins();
+    QTest::newRow("frame thicker than any title bar")
+        << QRect(-400, -400, 1300, 1100) << client << QList<quint32>{500, 0, 0, 0}
+        << QMargins();
+    QTest::newRow("too few extents") << QRect(0, 0, 1, 1) << client << QList<quint32>{4, 4, 26}
+                                     << QMargins();
+}
+
+void TestDialogFramework::frameMeasuredOnlyWhenFinished()
+{
+    QFETCH(QRect, outer);
+    QFETCH(QRect, inner);
+    QFETCH(QList<quint32>, extents);
+    QFETCH(QMargins, frame);
+    const bool known = !frame.isNull() || outer == inner;
+    QCOMPARE(plausibleFrame(outer, inner).has_value(), known);
+    QCOMPARE(plausibleFrame(outer, inner).value_or(QMargins()), frame);
+    QCOMPARE(frameFromExtents(extents).has_value(), known);
+    QCOMPARE(frameFromExtents(extents).value_or(QMargins()), frame);
+}
+
 void TestDialogFramework::timersById()
 {
     FakeSystemServices services;
@@ -213,12 +285,23 @@ void TestDialogFramework::modalRunDisablesAndRestoresOwner()
     ModalOwner::setMainWindow(&owner);
     CDialog modal(100);
     bool ownerEnabledDuringRun = true;
+    bool ownerClosedDuringRun = true;
+    bool modalTookTheKeyboardBack = false;
     QTimer::singleShot(0, &modal, [&] {
         ownerEnabledDuringRun = owner.isEnabled();
+        // The compositor's close box on the disabled owner, then a click on it.
+        QCloseEvent close;
+        QApplication::sendEvent(&owner, &close);
+        ownerClosedDuringRun = close.isAccepted() || !owner.isVisible();
+        owner.activateWindow();
+        modalTookTheKeyboardBack =
+            QTest::qWaitFor([&] { return QApplication::activeWindow() == &modal; }, 2000);
         modal.EndDialog(CDialog::IDOK);
     });
     QCOMPARE(modal.DoModal(), CDialog::IDOK);
     QVERIFY(!ownerEnabledDuringRun);
+    QVERIFY(!ownerClosedDuringRun);
+    QVERIFY(modalTookTheKeyboardBack);
     QVERIFY(owner.isEnabled());
     ModalOwner::setMainWindow(nullptr);
 }

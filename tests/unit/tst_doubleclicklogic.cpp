@@ -1,5 +1,7 @@
+#include "common/platform/XSettings.h"
 #include "tutorials/double_click/DoubleClickLogic.h"
 
+#include <QColor>
 #include <QTest>
 
 #include <algorithm>
@@ -13,6 +15,8 @@ using namespace DoubleClick;
 class TestDoubleClickLogic : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void desktopSettings_data();
+    void desktopSettings();
     void clickLimitLeavesFiftyMillisecondsToSpare_data();
     void clickLimitLeavesFiftyMillisecondsToSpare();
     void secondPressVerdict_data();
@@ -272,6 +276,71 @@ void TestDoubleClickLogic::targetCoversTheRedSquare()
     const QRect red = kRedInImage.translated(picture.topLeft() + QPoint(frameWidth, frameWidth));
     QCOMPARE(onTarget.topLeft(), red.topLeft());
     QCOMPARE(onTarget.bottomRight(), red.bottomRight() + QPoint(1, 1));
+}
+
+// The desktop's double-click time and distance as a settings daemon
+// publishes them to X programs.
+void TestDoubleClickLogic::desktopSettings_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("wellFormed");
+    QTest::addColumn<QVariant>("time");
+    QTest::addColumn<QVariant>("distance");
+    // Recorded from xsettingsd with Net/DoubleClickTime 900,
+    // Net/DoubleClickDistance 8, Net/ThemeName "Adwaita" and
+    // Gtk/CursorThemeSize 24.
+    const QByteArray recorded = QByteArray::fromHex(
+        "0000000001000000040000000000130047746b2f437572736f725468656d6553"
+        "697a65000100000018000000000017004e65742f446f75626c65436c69636b44"
+        "697374616e6365000100000008000000000013004e65742f446f75626c65436c"
+        "69636b54696d6500010000008403000001000d004e65742f5468656d654e616d"
+        "6500000001000000070000004164776169746100");
+    QTest::newRow("recorded") << recorded << true << QVariant(900) << QVariant(8);
+    QTest::newRow("no settings") << QByteArray::fromHex("000000000500000000000000") << true
+                                 << QVariant() << QVariant();
+    // One setting with the most significant byte first.
+    QTest::newRow("big-endian") << QByteArray::fromHex("01000000000000010000000100000013"
+                                                       "4e65742f446f75626c65436c69636b54"
+                                                       "696d6500000000010000" "00fa")
+                                << true << QVariant(250) << QVariant();
+    // A colour "C" (red, blue, green, alpha) and a string "S".
+    QTest::newRow("a colour and a string")
+        << QByteArray::fromHex("00000000010000000200000002000100" "43000000" "00000000"
+                               "ffff00000000ffff" "01000100" "53000000" "00000000"
+                               "02000000" "68690000")
+        << true << QVariant() << QVariant();
+    for (int cut : {1, 8, 20, 40, 100, int(recorded.size()) - 1})
+        QTest::addRow("cut after %d bytes", cut)
+            << recorded.left(cut) << false << QVariant() << QVariant();
+    QTest::newRow("more settings than bytes")
+        << QByteArray::fromHex("0000000001000000ffffffff") << false << QVariant() << QVariant();
+    QTest::newRow("unknown byte order")
+        << QByteArray(recorded).replace(0, 1, "\x07") << false << QVariant() << QVariant();
+    QTest::newRow("unknown type")
+        << QByteArray(recorded).replace(12, 1, "\x05") << false << QVariant() << QVariant();
+    QTest::newRow("string longer than the list")
+        << QByteArray(recorded).replace(136, 4, QByteArray::fromHex("ffffff7f")) << false
+        << QVariant() << QVariant();
+}
+
+void TestDoubleClickLogic::desktopSettings()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, wellFormed);
+    QFETCH(QVariant, time);
+    QFETCH(QVariant, distance);
+    const std::optional<XSettingsValues> values = parseXSettings(bytes);
+    QCOMPARE(values.has_value(), wellFormed);
+    if (!values)
+        return;
+    QCOMPARE(values->value("Net/DoubleClickTime"), time);
+    QCOMPARE(values->value("Net/DoubleClickDistance"), distance);
+    if (bytes.contains("ThemeName"))
+        QCOMPARE(values->value("Net/ThemeName"), QVariant(QByteArray("Adwaita")));
+    if (values->contains("C")) {
+        QCOMPARE(values->value("C").value<QColor>(), QColor(Qt::red));
+        QCOMPARE(values->value("S"), QVariant(QByteArray("hi")));
+    }
 }
 
 QTEST_MAIN(TestDoubleClickLogic)

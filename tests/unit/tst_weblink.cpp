@@ -4,6 +4,7 @@
 #include "common/platform/CWinApp.h"
 #include "tests/support/FakeSystemServices.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
@@ -68,6 +69,8 @@ private Q_SLOTS:
     void keyboardAndScreenReaderReachTheLink();
     void contrastRatio_data();
     void contrastRatio();
+    void readableOnEveryPalette_data();
+    void readableOnEveryPalette();
     void drawsInTheLinkColoursOnTheWindow_data();
     void drawsInTheLinkColoursOnTheWindow();
 };
@@ -375,6 +378,15 @@ void TestWebLink::keyboardAndScreenReaderReachTheLink()
     QCOMPARE(order, (QStringList{"control1003", "control1004", "control1005", "control1002",
                                  "control2", "control1000"}));
     QCOMPARE(label->accessibleName(), QString::fromLatin1(kMakerWebSiteAddress));
+    // Heard as a link that a screen reader can press.
+    QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(label);
+    QCOMPARE(heard->role(), QAccessible::Link);
+    QCOMPARE(heard->text(QAccessible::Name), QString::fromLatin1(kMakerWebSiteAddress));
+    QVERIFY(heard->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    QVERIFY(!heard->state().traversed);
+    heard->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(services.openedAddresses, QStringList{QString::fromLatin1(kMakerWebSiteAddress)});
+    QVERIFY(heard->state().traversed);
     const QImage unfocused = label->grab().toImage();
     launcher.GetDlgItem(CDialog::IDCANCEL)->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -403,6 +415,64 @@ void TestWebLink::contrastRatio()
     QFETCH(QColor, b);
     QFETCH(double, ratio);
     QVERIFY(qAbs(CWebLinkStatic::ContrastRatio(a, b) - ratio) < 0.001);
+}
+
+void TestWebLink::readableOnEveryPalette_data()
+{
+    // The link's own colour, the palette's, the window's background, and
+    // which of them must be drawn: the own colour, the palette's, or the own
+    // hue made lighter or darker.
+    QTest::addColumn<QColor>("own");
+    QTest::addColumn<QColor>("palette");
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<QString>("drawn");
+    const QColor fusion(239, 239, 239), darker(35, 35, 35), adwaitaDark(53, 53, 53);
+    QTest::newRow("light, link") << kLinkColor << QColor(0, 0, 255) << fusion << "own";
+    QTest::newRow("light, visited") << kVisitedColor << QColor(255, 0, 255) << fusion << "own";
+    QTest::newRow("darker theme, link")
+        << kLinkColor << QColor(0x09, 0x86, 0xd3) << darker << "adjusted";
+    QTest::newRow("darker theme, visited")
+        << kVisitedColor << QColor(0xa7, 0x0b, 0x06) << darker << "adjusted";
+    QTest::newRow("dark GTK theme, link")
+        << kLinkColor << QColor(0x35, 0x84, 0xe4) << adwaitaDark << "adjusted";
+    QTest::newRow("dark GTK theme, visited")
+        << kVisitedColor << QColor(0x91, 0x41, 0xac) << adwaitaDark << "adjusted";
+    QTest::newRow("dark palette with light link colours")
+        << kLinkColor << kPaletteLink << QColor(32, 32, 32) << "palette";
+    QTest::newRow("high contrast, black, link")
+        << kLinkColor << QColor(Qt::yellow) << QColor(Qt::black) << "palette";
+    QTest::newRow("high contrast, black, visited")
+        << kVisitedColor << QColor(Qt::magenta) << QColor(Qt::black) << "palette";
+    QTest::newRow("high contrast, black, no link colours")
+        << kVisitedColor << kVisitedColor << QColor(Qt::black) << "adjusted";
+    QTest::newRow("high contrast, white") << kLinkColor << QColor(Qt::blue) << QColor(Qt::white)
+                                          << "own";
+    QTest::newRow("mid grey, darkened") << kLinkColor << QColor(0, 0, 255) << QColor(119, 119, 119)
+                                        << "adjusted";
+    QTest::newRow("light link colours on a light window")
+        << QColor(120, 180, 255) << QColor(150, 200, 255) << fusion << "adjusted";
+}
+
+void TestWebLink::readableOnEveryPalette()
+{
+    QFETCH(QColor, own);
+    QFETCH(QColor, palette);
+    QFETCH(QColor, background);
+    QFETCH(QString, drawn);
+    const QColor color = CWebLinkStatic::ReadableColor(own, palette, background);
+    QVERIFY2(CWebLinkStatic::ContrastRatio(color, background) >= 4.5,
+             qPrintable(color.name()));
+    if (drawn == "own") {
+        QCOMPARE(color, own);
+    } else if (drawn == "palette") {
+        QCOMPARE(color, palette);
+    } else {
+        QVERIFY(color != own && color != palette);
+        QVERIFY2(qAbs(color.hslHue() - own.hslHue()) <= 3, qPrintable(color.name()));
+        // No more changed than reading well needs.
+        QVERIFY2(CWebLinkStatic::ContrastRatio(color, background) < 5.0,
+                 qPrintable(color.name()));
+    }
 }
 
 void TestWebLink::drawsInTheLinkColoursOnTheWindow_data()

@@ -8,10 +8,12 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QStyleHints>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QtMath>
@@ -79,6 +81,10 @@ bool CDoubleClickTutorialDlg::OnInitDialog()
     }
     m_doubleClicks = m_singleClicks = m_tooSlow = m_mouseMoved = 0;
     m_clickLimit = ClickLimit(systemServices().GetDoubleClickTime());
+    // The desktop's double-click time may change, or first become known,
+    // while the lesson is open: it judges by the system's current one.
+    connect(QGuiApplication::styleHints(), &QStyleHints::mouseDoubleClickIntervalChanged, this,
+            [this] { m_clickLimit = ClickLimit(systemServices().GetDoubleClickTime()); });
     ClearFirstClick();
     m_lastResult = ResultNone;
     if (m_rule)

@@ -269,8 +269,10 @@ void CDragDropTutorialDlg::OnLButtonUp(const QPoint& screenPoint)
         m_tree->Expand(decision.folder);
         const HTREEITEM moved =
             m_tree->InsertItem(Label(kPracticeLabel), kFileImage, kFileImage, decision.folder);
-        m_tree->DeleteItem(m_dragItem);
+        // The focus moves to the new row before the old one goes: a screen
+        // reader whose focused item dies presents the whole window again.
         m_tree->SelectItem(moved);
+        m_tree->DeleteItem(m_dragItem);
     }
     Report(messageFor(decision.outcome));
 }

@@ -235,7 +235,17 @@ void TestDragDropTutorial::pressWhenFinished()
     QFETCH(QString, zone);
     QFETCH(bool, boxShown);
     dragPracticeItemTo("Destination Folder");
+    // A screen reader whose focused item dies presents the whole window
+    // again: the focus must be on the new row before the old one goes.
+    QString currentWhenOldRowGoes;
+    connect(m_tree->model(), &QAbstractItemModel::rowsAboutToBeRemoved, this, [this, &currentWhenOldRowGoes] {
+        const QTreeWidgetItem* current = m_tree->currentItem();
+        currentWhenOldRowGoes = current && current->parent()
+                                    ? current->parent()->text(0) + "/" + current->text(0)
+                                    : QString();
+    });
     release(at("Destination Folder", "label"));
+    QCOMPARE(currentWhenOldRowGoes, QString("Destination Folder/Click and Drag Me"));
     QCOMPARE(status(), messageText(Message::Success));
     const HTREEITEM moved = item("Click and Drag Me");
     QCOMPARE(m_tree->GetSelectedItem(), moved);

@@ -1,7 +1,9 @@
 #include "common/platform/CImageList.h"
 #include "common/platform/CTreeCtrl.h"
+#include "common/platform/DialogTemplate.h"
 
 #include <QSignalSpy>
+#include <QApplication>
 #include <QTest>
 
 class TestTreeCtrl : public QObject {
@@ -11,6 +13,8 @@ private Q_SLOTS:
     void rowZone();
     void outsideFlags_data();
     void outsideFlags();
+    void everyRowShowsInTheFittedFont_data();
+    void everyRowShowsInTheFittedFont();
     void hitTestOnRealRows_data();
     void hitTestOnRealRows();
     void handlesAreNeverReused();
@@ -57,6 +61,58 @@ void TestTreeCtrl::outsideFlags()
 {
     QFETCH(QPoint, point);
     QTEST(treeOutsideFlags(QSize(100, 50), point), "flags");
+}
+
+void TestTreeCtrl::everyRowShowsInTheFittedFont_data()
+{
+    // The desktop's font, the one the window's fit ended with, and the side
+    // of the images that follows. Under scaling the fit takes the font down
+    // as far as the screen needs, to 6.5 points at most.
+    QTest::addColumn<qreal>("desktop");
+    QTest::addColumn<qreal>("fitted");
+    QTest::addColumn<int>("imageSide");
+    QTest::newRow("100 %") << 9.0 << 9.0 << 16;
+    QTest::newRow("150 %, half a point smaller") << 9.0 << 8.5 << 15;
+    QTest::newRow("150 % on 1280 x 800") << 9.0 << 7.0 << 12;
+    QTest::newRow("200 %, the smallest font") << 9.0 << 6.5 << 12;
+    QTest::newRow("14 points") << 14.0 << 14.0 << 16;
+    QTest::newRow("14 points on 1366 x 768") << 14.0 << 12.0 << 14;
+}
+
+// The practice tree: 80 dialog units tall, six rows, whatever the font.
+void TestTreeCtrl::everyRowShowsInTheFittedFont()
+{
+    QFETCH(qreal, desktop);
+    QFETCH(qreal, fitted);
+    QFETCH(int, imageSide);
+    QCOMPARE(treeImageSide(fitted, desktop), imageSide);
+    const QFont before = QApplication::font();
+    QFont desktopFont = before;
+    desktopFont.setPointSizeF(desktop);
+    QApplication::setFont(desktopFont);
+    QWidget window;
+    QFont windowFont = desktopFont;
+    windowFont.setPointSizeF(fitted);
+    window.setFont(windowFont);
+    CImageList images;
+    QVERIFY(images.LoadBitmap(163, 16, QColor(255, 0, 255)));
+    auto* tree = new CTreeCtrl(&window);
+    tree->SetImageList(images);
+    tree->setGeometry(DialogUnits::fromFont(windowFont).toPixels(QRect(0, 0, 311, 80)));
+    const HTREEITEM source = tree->InsertItem("Source Folder", 0, 0);
+    tree->InsertItem("Click and Drag Me", 1, 1, source);
+    tree->InsertItem("Another File", 1, 1, source);
+    tree->Expand(source);
+    tree->InsertItem("Just Another Folder", 0, 0);
+    tree->InsertItem("Destination Folder", 0, 0);
+    const HTREEITEM last = tree->InsertItem("Yet Another Folder", 0, 0);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QApplication::setFont(before);
+    const QRect lastRow = tree->GetItemRect(last);
+    QVERIFY(!lastRow.isEmpty());
+    QVERIFY2(lastRow.bottom() < tree->viewport()->height(),
+             qPrintable(QString("row ends at %1 of %2").arg(lastRow.bottom()).arg(tree->viewport()->height())));
 }
 
 void TestTreeCtrl::hitTestOnRealRows_data()
