@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/platform/CDialog.h"
+#include "common/platform/dialog/CDialog.h"
 
 // The program's name, version and maker; nothing beyond the dialog defaults.
 class CAboutBoxDlg : public CDialog {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/CWebLinkStatic.h"
-#include "common/platform/CDialog.h"
+#include "common/platform/dialog/CDialog.h"
 
 #include <QIcon>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/platform/CWinApp.h"
+#include "common/platform/dialog/CWinApp.h"
 
 class CTutorApp final : public CWinApp {
 protected:

@@ -1,7 +1,7 @@
 #include "common/CWebLinkStatic.h"
 
-#include "common/platform/CWinApp.h"
-#include "common/platform/SystemServices.h"
+#include "common/platform/dialog/CWinApp.h"
+#include "common/platform/system/SystemServices.h"
 #include "common/resources/Resources.h"
 
 #include <QAccessibleWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/platform/CStatic.h"
+#include "common/platform/controls/CStatic.h"
 
 #include <QColor>
 #include <QCursor>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/platform/DialogTemplate.h"
+#include "common/platform/dialog/DialogTemplate.h"
 
 #include <QByteArray>
 #include <QCursor>

@@ -1,5 +1,5 @@
-#include "common/platform/CImageList.h"
-#include "common/platform/CTreeCtrl.h"
+#include "common/platform/controls/CImageList.h"
+#include "common/platform/controls/CTreeCtrl.h"
 #include "tests/support/TreeItems.h"
 #include "tools/xinput/XInput.h"
 #include "tutorials/drag_drop/CDragDropTutorialDlg.h"

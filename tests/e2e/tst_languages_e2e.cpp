@@ -1,8 +1,8 @@
 // Each lesson completed in another language with real input: the trackers
 // follow the translated practice texts, and the status speaks the language.
 #include "common/TutorialStatus.h"
-#include "common/platform/CImageList.h"
-#include "common/platform/CTreeCtrl.h"
+#include "common/platform/controls/CImageList.h"
+#include "common/platform/controls/CTreeCtrl.h"
 #include "common/resources/Translations.h"
 #include "tests/support/RedSquare.h"
 #include "tests/support/TreeItems.h"

@@ -2,7 +2,7 @@
 // stands on the screen, and closed again by a real key.
 #include "app/CLauncherDlg.h"
 #include "common/TutorialStatus.h"
-#include "common/platform/ModalOwner.h"
+#include "common/platform/dialog/ModalOwner.h"
 #include "common/resources/Resources.h"
 #include "tools/xinput/XInput.h"
 

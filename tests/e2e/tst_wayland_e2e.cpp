@@ -4,9 +4,9 @@
 // it from the compositor.
 #include "app/CLauncherDlg.h"
 #include "common/TutorialStatus.h"
-#include "common/platform/CImageList.h"
-#include "common/platform/CTreeCtrl.h"
-#include "common/platform/ModalOwner.h"
+#include "common/platform/controls/CImageList.h"
+#include "common/platform/controls/CTreeCtrl.h"
+#include "common/platform/dialog/ModalOwner.h"
 #include "tests/support/TreeItems.h"
 #include "tutorials/drag_drop/CDragDropTutorialDlg.h"
 #include "tutorials/drag_drop/DragDropSteps.h"

@@ -1,8 +1,8 @@
 // The launcher's web link and About box on a real X server, with real input
 // and the program's own system services.
 #include "app/CLauncherDlg.h"
-#include "common/platform/CWinApp.h"
-#include "common/platform/ModalOwner.h"
+#include "common/platform/dialog/CWinApp.h"
+#include "common/platform/dialog/ModalOwner.h"
 #include "tools/xinput/XInput.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/platform/Announcer.h"
+#include "common/platform/system/Announcer.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/platform/CTreeCtrl.h"
+#include "common/platform/controls/CTreeCtrl.h"
 
 #include <QString>
 

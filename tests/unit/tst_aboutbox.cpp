@@ -1,6 +1,6 @@
 #include "app/CAboutBoxDlg.h"
 #include "app/CLauncherDlg.h"
-#include "common/platform/ModalOwner.h"
+#include "common/platform/dialog/ModalOwner.h"
 #include "common/resources/Resources.h"
 #include "tests/support/FakeSystemServices.h"
 

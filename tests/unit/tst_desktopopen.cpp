@@ -1,4 +1,4 @@
-#include "common/platform/DesktopOpen.h"
+#include "common/platform/system/DesktopOpen.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "common/platform/CDialog.h"
-#include "common/platform/DialogTemplate.h"
-#include "common/platform/ModalOwner.h"
-#include "common/platform/WindowPlacement.h"
+#include "common/platform/dialog/CDialog.h"
+#include "common/platform/dialog/LayoutFit.h"
+#include "common/platform/dialog/ModalOwner.h"
+#include "common/platform/dialog/WindowPlacement.h"
 #include "tests/support/FakeSystemServices.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "app/CLauncherDlg.h"
 #include "app/MinimizedIcon.h"
-#include "common/platform/CWinApp.h"
-#include "common/platform/ModalOwner.h"
+#include "common/platform/dialog/CWinApp.h"
+#include "common/platform/dialog/ModalOwner.h"
 #include "common/resources/Resources.h"
 #include "tests/support/FakeSystemServices.h"
 

@@ -3,8 +3,8 @@
 // fitting every window.
 #include "app/CAboutBoxDlg.h"
 #include "app/CLauncherDlg.h"
-#include "common/platform/CTreeCtrl.h"
-#include "common/platform/ModalOwner.h"
+#include "common/platform/controls/CTreeCtrl.h"
+#include "common/platform/dialog/ModalOwner.h"
 #include "common/resources/Resources.h"
 #include "common/resources/Translations.h"
 #include "tests/support/FakeSystemServices.h"

@@ -1,7 +1,7 @@
 #include "app/CLauncherDlg.h"
 #include "common/CWebLinkStatic.h"
 #include "common/WebSite.h"
-#include "common/platform/CWinApp.h"
+#include "common/platform/dialog/CWinApp.h"
 #include "tests/support/FakeSystemServices.h"
 
 #include <QAccessible>

@@ -1,7 +1,7 @@
 #include "tutorials/copy_paste/CCopyPasteTutorialDlg.h"
 
 #include "common/WebSite.h"
-#include "common/platform/SystemServices.h"
+#include "common/platform/system/SystemServices.h"
 #include "common/resources/Resources.h"
 #include "tutorials/copy_paste/CopyPasteSteps.h"
 

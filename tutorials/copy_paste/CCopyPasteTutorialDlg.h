@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/TutorialStatus.h"
-#include "common/platform/CDialog.h"
+#include "common/platform/dialog/CDialog.h"
 
 class QLabel;
 class QPlainTextEdit;

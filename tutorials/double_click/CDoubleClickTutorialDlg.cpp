@@ -1,8 +1,8 @@
 #include "tutorials/double_click/CDoubleClickTutorialDlg.h"
 
 #include "common/TutorialStatus.h"
-#include "common/platform/Announcer.h"
-#include "common/platform/SystemServices.h"
+#include "common/platform/system/Announcer.h"
+#include "common/platform/system/SystemServices.h"
 #include "common/resources/Resources.h"
 
 #include <QAbstractButton>

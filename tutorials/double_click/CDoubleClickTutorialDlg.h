@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/platform/CDialog.h"
+#include "common/platform/dialog/CDialog.h"
 #include "tutorials/double_click/DoubleClickLogic.h"
 
 #include <cstdint>

@@ -1,8 +1,8 @@
 #include "tutorials/drag_drop/CDragDropTutorialDlg.h"
 
-#include "common/platform/CWinApp.h"
-#include "common/platform/MouseCapture.h"
-#include "common/platform/SystemServices.h"
+#include "common/platform/dialog/CWinApp.h"
+#include "common/platform/controls/MouseCapture.h"
+#include "common/platform/system/SystemServices.h"
 #include "common/resources/Resources.h"
 
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "common/platform/SystemServices.h"
+#include "common/platform/system/SystemServices.h"
 #include "tools/xinput/SelectionOwner.h"
 #include "tools/xinput/XInput.h"
 #include "tutorials/copy_paste/CCopyPasteTutorialDlg.h"

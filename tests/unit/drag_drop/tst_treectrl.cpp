@@ -1,6 +1,6 @@
-#include "common/platform/CImageList.h"
-#include "common/platform/CTreeCtrl.h"
-#include "common/platform/DialogTemplate.h"
+#include "common/platform/controls/CImageList.h"
+#include "common/platform/controls/CTreeCtrl.h"
+#include "common/platform/dialog/DialogTemplate.h"
 
 #include <QSignalSpy>
 #include <QApplication>

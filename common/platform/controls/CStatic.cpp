@@ -1,4 +1,4 @@
-#include "common/platform/CStatic.h"
+#include "common/platform/controls/CStatic.h"
 
 #include <QLabel>
 

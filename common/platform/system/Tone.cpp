@@ -1,4 +1,4 @@
-#include "common/platform/Tone.h"
+#include "common/platform/system/Tone.h"
 
 #include <alsa/asoundlib.h>
 #include <dlfcn.h>

@@ -1,4 +1,4 @@
-#include "common/platform/XSettings.h"
+#include "common/platform/system/XSettings.h"
 
 #include <QColor>
 #include <QGuiApplication>

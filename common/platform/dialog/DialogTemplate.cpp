@@ -1,11 +1,10 @@
-#include "common/platform/DialogTemplate.h"
+#include "common/platform/dialog/DialogTemplate.h"
 
 #include <QFontMetrics>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -77,45 +76,6 @@ std::optional<DialogTemplate> parseDialogTemplate(const QByteArray& json,
     return layout;
 }
 
-namespace {
-
-// Where a one-line label's free space to the right ends, in dialog units.
-int freeRightEdge(const DialogTemplate& layout, const ControlTemplate& label)
-{
-    int edge = layout.size.width();
-    for (const ControlTemplate& other : layout.controls) {
-        if (&other == &label)
-            continue;
-        const QRect r = other.rect;
-        if (other.kind == QLatin1String("group") && r.contains(label.rect.topLeft()))
-            edge = std::min(edge, r.left() + r.width());
-        else if (r.left() > label.rect.left() && r.top() < label.rect.top() + label.rect.height() &&
-                 r.top() + r.height() > label.rect.top())
-            edge = std::min(edge, r.left());
-    }
-    return std::max(edge, label.rect.left() + label.rect.width());
-}
-
-} // namespace
-
-int widthPercentToFit(const DialogTemplate& layout, DialogUnits units,
-                      const std::function<bool(const ControlTemplate&, const QSize&)>& fits,
-                      int mostPercent)
-{
-    constexpr int kStep = 5;
-    // A text that fits a room fits any wider one, so each control only
-    // ever needs the stretch raised from where the previous ones left it.
-    units.widthPercent = 100;
-    for (const ControlTemplate& control : layout.controls) {
-        QRect room = control.rect;
-        if (isOneLineLabel(control))
-            room.setWidth(freeRightEdge(layout, control) - room.left());
-        while (units.widthPercent < mostPercent && !fits(control, units.toPixels(room).size()))
-            units.widthPercent = std::min(mostPercent, units.widthPercent + kStep);
-    }
-    return units.widthPercent;
-}
-
 int mulDiv(int a, int b, int c)
 {
     const long long product = static_cast<long long>(a) * b;
@@ -146,28 +106,3 @@ QRect DialogUnits::toPixels(const QRect& dlu) const
                  toPixelsY(dlu.top() + dlu.height()) - top);
 }
 
-qreal fitFontSize(const QSize& layoutSize, const QSize& room, qreal desktopSize, qreal smallest,
-                  const std::function<DialogUnits(qreal)>& unitsAt)
-{
-    const auto fits = [&](qreal size) {
-        const DialogUnits units = unitsAt(size);
-        return units.toPixelsX(layoutSize.width()) <= room.width() &&
-               units.toPixelsY(layoutSize.height()) <= room.height();
-    };
-    if (desktopSize <= smallest || fits(desktopSize))
-        return desktopSize;
-    // Counted in half points, so that no rounding creeps into the steps.
-    for (int halfPoints = int(std::ceil(desktopSize * 2 - 1)); halfPoints > smallest * 2;
-         --halfPoints) {
-        if (fits(halfPoints / 2.0))
-            return halfPoints / 2.0;
-    }
-    return smallest;
-}
-
-qreal pictureScale(qreal fontPoints, qreal desktopPoints)
-{
-    if (fontPoints <= 0 || desktopPoints <= 0 || fontPoints >= desktopPoints)
-        return 1;
-    return fontPoints / desktopPoints;
-}

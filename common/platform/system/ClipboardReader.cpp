@@ -1,4 +1,4 @@
-#include "common/platform/ClipboardReader.h"
+#include "common/platform/system/ClipboardReader.h"
 
 // Qt before Xlib, whose macros clash with Qt names.
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "common/platform/ModalOwner.h"
+#include "common/platform/dialog/ModalOwner.h"
 
 #include <QApplication>
 #include <QWindow>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/platform/DialogTemplate.h"
-#include "common/platform/WindowPlacement.h"
+#include "common/platform/dialog/DialogTemplate.h"
+#include "common/platform/dialog/WindowPlacement.h"
 
 #include <QDialog>
 #include <QHash>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/platform/SystemServices.h"
+#include "common/platform/system/SystemServices.h"
 
 #include <QHash>
 #include <QObject>

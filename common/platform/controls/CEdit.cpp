@@ -1,6 +1,6 @@
-#include "common/platform/CEdit.h"
+#include "common/platform/controls/CEdit.h"
 
-#include "common/platform/SystemServices.h"
+#include "common/platform/system/SystemServices.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/platform/ClipboardReader.h"
+#include "common/platform/system/ClipboardReader.h"
 
 #include <QPlainTextEdit>
 

@@ -1,9 +1,9 @@
-#include "common/platform/QtSystemServices.h"
+#include "common/platform/system/QtSystemServices.h"
 
-#include "common/platform/ClipboardReader.h"
-#include "common/platform/DesktopOpen.h"
-#include "common/platform/ModalOwner.h"
-#include "common/platform/Tone.h"
+#include "common/platform/system/ClipboardReader.h"
+#include "common/platform/system/DesktopOpen.h"
+#include "common/platform/dialog/ModalOwner.h"
+#include "common/platform/system/Tone.h"
 
 #include <QApplication>
 #include <QClipboard>

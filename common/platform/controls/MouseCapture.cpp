@@ -1,4 +1,4 @@
-#include "common/platform/MouseCapture.h"
+#include "common/platform/controls/MouseCapture.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>

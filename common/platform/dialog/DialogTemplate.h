@@ -6,7 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <optional>
 
 // One control of a window layout, with its rectangle in dialog units.
@@ -54,19 +53,6 @@ struct DialogUnits {
     QRect toPixels(const QRect& dlu) const;
 };
 
-// The font size at which a layout of `layoutSize` dialog units fits `room`
-// pixels: the desktop's own size when it fits there, else the largest size
-// in half points below it that fits, down to `smallest`, which is used when
-// nothing larger fits. Never larger than the desktop's size. `unitsAt` gives
-// the base units of the dialog font at a size.
-qreal fitFontSize(const QSize& layoutSize, const QSize& room, qreal desktopSize, qreal smallest,
-                  const std::function<DialogUnits(qreal)>& unitsAt);
-
-// How much smaller pictures are drawn in a window whose font was made smaller
-// than the desktop's to fit the screen: in proportion, so that they keep
-// their place among the controls. 1 where the font kept its size.
-qreal pictureScale(qreal fontPoints, qreal desktopPoints);
-
 // A label no taller than this keeps to one line, and may run on to the right
 // over empty space where its text is longer than its room.
 inline constexpr int kOneLineDlu = 10;
@@ -74,16 +60,6 @@ inline bool isOneLineLabel(const ControlTemplate& control)
 {
     return control.kind == QLatin1String("label") && control.rect.height() <= kOneLineDlu;
 }
-
-// The horizontal stretch of a layout, in per cent and in steps of five, at
-// which every control's text fits the room the layout gives it (`fits` says
-// whether a control's text fits a room of so many pixels): 100 where all
-// fit already, never more than `mostPercent`. A one-line label's room runs
-// on to the next control to its right, the edge of a group around it, or
-// the window's edge.
-int widthPercentToFit(const DialogTemplate& layout, DialogUnits units,
-                      const std::function<bool(const ControlTemplate&, const QSize&)>& fits,
-                      int mostPercent);
 
 // a * b / c rounded half away from zero.
 int mulDiv(int a, int b, int c);

@@ -1,6 +1,6 @@
-#include "common/platform/CImageList.h"
+#include "common/platform/controls/CImageList.h"
 
-#include "common/platform/MouseCapture.h"
+#include "common/platform/controls/MouseCapture.h"
 #include "common/resources/Resources.h"
 
 #include <QBitmap>

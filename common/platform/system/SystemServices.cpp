@@ -1,6 +1,6 @@
-#include "common/platform/SystemServices.h"
+#include "common/platform/system/SystemServices.h"
 
-#include "common/platform/QtSystemServices.h"
+#include "common/platform/system/QtSystemServices.h"
 
 namespace {
 SystemServices* g_installed = nullptr;

@@ -1,10 +1,11 @@
-#include "common/platform/CDialog.h"
+#include "common/platform/dialog/CDialog.h"
 
-#include "common/platform/CEdit.h"
-#include "common/platform/CTreeCtrl.h"
-#include "common/platform/ModalOwner.h"
-#include "common/platform/SystemServices.h"
-#include "common/platform/WindowPlacement.h"
+#include "common/platform/controls/CEdit.h"
+#include "common/platform/controls/CTreeCtrl.h"
+#include "common/platform/dialog/LayoutFit.h"
+#include "common/platform/dialog/ModalOwner.h"
+#include "common/platform/system/SystemServices.h"
+#include "common/platform/dialog/WindowPlacement.h"
 #include "common/resources/Resources.h"
 
 #include <QAccessible>
@@ -19,9 +20,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
-#include <QStyleOptionButton>
 #include <QTimer>
 #include <QWindow>
 
@@ -69,73 +68,6 @@ QLabel* createPicture(const ControlTemplate& c, const QPixmap& image, QWidget* p
     return picture;
 }
 
-// Smaller than this the dialog font stops being readable; a window that does
-// not fit its screen even then keeps this size and its top-left corner.
-constexpr qreal kSmallestPointSize = 6.5;
-
-// The desktop's font, made smaller where the window would not fit its
-// screen's work area with it: large fonts and high scaling must never push
-// the Close button off the screen.
-QFont fittingFont(const QSize& layoutSize, const QWidget* owner)
-{
-    QFont font = QApplication::font();
-    const qreal desktopSize = QFontInfo(font).pointSizeF();
-    const QSize room = WindowPlacement::workAreaFor(owner).size().shrunkBy(
-        (owner ? WindowPlacement::knownFrame(owner) : std::nullopt)
-            .value_or(WindowPlacement::typicalFrame()));
-    const qreal size =
-        fitFontSize(layoutSize, room, desktopSize, kSmallestPointSize, [&font](qreal points) {
-            QFont sized(font);
-            sized.setPointSizeF(points);
-            return DialogUnits::fromFont(sized);
-        });
-    if (size != desktopSize)
-        font.setPointSizeF(size);
-    return font;
-}
-
-// Whether a control's text fits a room of so many pixels with the window's
-// font: measured as the controls measure themselves, before any is made.
-std::function<bool(const ControlTemplate&, const QSize&)> textFits(const QFont& font,
-                                                                    const QStyle* style)
-{
-    return [metrics = QFontMetrics(font), style](const ControlTemplate& c, const QSize& room) {
-        const QString text = QString(c.text).remove('&');
-        if (text.isEmpty())
-            return true;
-        if (c.kind == QLatin1String("label")) {
-            // Measured as a label measures its plain text.
-            if (isOneLineLabel(c))
-                return metrics.boundingRect(QRect(0, 0, 1 << 20, 1 << 20), Qt::AlignLeft, c.text)
-                           .width() <= room.width();
-            return metrics.boundingRect(QRect(0, 0, room.width(), 1 << 20),
-                                        Qt::AlignLeft | Qt::TextWordWrap, c.text)
-                       .height() <= room.height();
-        }
-        if (c.kind == QLatin1String("button") || c.kind == QLatin1String("defbutton")) {
-            // The text and the button's own margins; a style's smallest
-            // button width is no reason to stretch the window.
-            return metrics.horizontalAdvance(text) + style->pixelMetric(QStyle::PM_ButtonMargin) +
-                       2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth) <=
-                   room.width();
-        }
-        if (c.kind == QLatin1String("checkbox")) {
-            QStyleOptionButton option;
-            option.text = c.text;
-            const QSize text =
-                style->itemTextRect(metrics, QRect(), Qt::TextShowMnemonic, false, c.text).size();
-            return style->sizeFromContents(QStyle::CT_CheckBox, &option, text).width() <=
-                   room.width();
-        }
-        if (c.kind == QLatin1String("group"))
-            return metrics.horizontalAdvance(text) + 2 * metrics.averageCharWidth() <= room.width();
-        return true;
-    };
-}
-
-// How far a layout may stretch for its texts, screen permitting.
-constexpr int kMostPercent = 250;
-
 } // namespace
 
 CSystemMenu::CSystemMenu() { AppendItem(CDialog::SC_CLOSE, QObject::tr("&Close")); }
@@ -182,26 +114,9 @@ bool CDialog::build()
     }
     setWindowFlags(flags);
     setWindowTitle(layout->title);
-    // A translation may need more room than the English the layout was
-    // drawn for. Then the whole window grows wider, every control in
-    // proportion, so that no text is cut off and none runs over another
-    // control; where the screen's work area is too narrow for that, the
-    // font gets smaller too, as for a window that does not fit at all.
-    QFont font = fittingFont(layout->size, ownerWindow());
-    const int roomWidth = WindowPlacement::workAreaFor(ownerWindow()).width() -
-                          WindowPlacement::typicalFrame().left() -
-                          WindowPlacement::typicalFrame().right();
-    for (;;) {
-        m_units = DialogUnits::fromFont(font);
-        const int percent = widthPercentToFit(*layout, m_units, textFits(font, style()), kMostPercent);
-        const int maxPercent =
-            100 * roomWidth / std::max(1, m_units.toPixelsX(layout->size.width()));
-        if (percent <= maxPercent || font.pointSizeF() <= kSmallestPointSize) {
-            m_units.widthPercent = std::max(100, std::min(percent, maxPercent));
-            break;
-        }
-        font.setPointSizeF(std::max(kSmallestPointSize, font.pointSizeF() - 0.5));
-    }
+    const LayoutFit fit = fitLayout(*layout, ownerWindow(), style());
+    m_units = fit.units;
+    const QFont& font = fit.font;
     setFont(font);
     setFixedSize(m_units.toPixelsX(layout->size.width()), m_units.toPixelsY(layout->size.height()));
 

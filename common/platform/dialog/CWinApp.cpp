@@ -1,7 +1,7 @@
-#include "common/platform/CWinApp.h"
+#include "common/platform/dialog/CWinApp.h"
 
-#include "common/platform/ModalOwner.h"
-#include "common/platform/XSettings.h"
+#include "common/platform/dialog/ModalOwner.h"
+#include "common/platform/system/XSettings.h"
 
 #include "common/resources/Resources.h"
 #include "common/resources/Translations.h"

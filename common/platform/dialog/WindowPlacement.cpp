@@ -1,4 +1,4 @@
-#include "common/platform/WindowPlacement.h"
+#include "common/platform/dialog/WindowPlacement.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
-#include "common/platform/CTreeCtrl.h"
+#include "common/platform/controls/CTreeCtrl.h"
 
-#include "common/platform/CImageList.h"
-#include "common/platform/DialogTemplate.h"
+#include "common/platform/controls/CImageList.h"
+#include "common/platform/dialog/LayoutFit.h"
 
 #include <QApplication>
 #include <QFontInfo>

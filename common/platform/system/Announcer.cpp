@@ -1,4 +1,4 @@
-#include "common/platform/Announcer.h"
+#include "common/platform/system/Announcer.h"
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>
