@@ -1,7 +1,7 @@
 #include "common/TutorialStatus.h"
 
-#include "common/platform/system/Announcer.h"
 #include "common/platform/dialog/CDialog.h"
+#include "common/platform/system/Announcer.h"
 
 void TutorialStatus::Report(const QString& message, bool flash)
 {

@@ -3,10 +3,10 @@
 // input, and every utterance is read back from its debug log.
 #include "app/CLauncherDlg.h"
 #include "common/WebSite.h"
-#include "common/platform/system/Announcer.h"
 #include "common/platform/controls/CImageList.h"
 #include "common/platform/controls/CTreeCtrl.h"
 #include "common/platform/dialog/ModalOwner.h"
+#include "common/platform/system/Announcer.h"
 #include "tests/support/RedSquare.h"
 #include "tests/support/TreeItems.h"
 #include "tools/xinput/XInput.h"

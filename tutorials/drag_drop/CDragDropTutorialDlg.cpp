@@ -1,7 +1,7 @@
 #include "tutorials/drag_drop/CDragDropTutorialDlg.h"
 
-#include "common/platform/dialog/CWinApp.h"
 #include "common/platform/controls/MouseCapture.h"
+#include "common/platform/dialog/CWinApp.h"
 #include "common/platform/system/SystemServices.h"
 #include "common/resources/Resources.h"
 

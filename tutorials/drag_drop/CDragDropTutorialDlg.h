@@ -1,9 +1,9 @@
 #pragma once
 
 #include "common/TutorialStatus.h"
-#include "common/platform/dialog/CDialog.h"
 #include "common/platform/controls/CImageList.h"
 #include "common/platform/controls/CTreeCtrl.h"
+#include "common/platform/dialog/CDialog.h"
 #include "tutorials/drag_drop/DragDropSteps.h"
 
 #include <memory>

@@ -4,8 +4,8 @@
 #include "common/platform/controls/CTreeCtrl.h"
 #include "common/platform/dialog/LayoutFit.h"
 #include "common/platform/dialog/ModalOwner.h"
-#include "common/platform/system/SystemServices.h"
 #include "common/platform/dialog/WindowPlacement.h"
+#include "common/platform/system/SystemServices.h"
 #include "common/resources/Resources.h"
 
 #include <QAccessible>

@@ -1,8 +1,8 @@
 #include "common/platform/system/QtSystemServices.h"
 
+#include "common/platform/dialog/ModalOwner.h"
 #include "common/platform/system/ClipboardReader.h"
 #include "common/platform/system/DesktopOpen.h"
-#include "common/platform/dialog/ModalOwner.h"
 #include "common/platform/system/Tone.h"
 
 #include <QApplication>
