@@ -63,21 +63,24 @@ void Announcer::Announce(QWidget* window, const QString& text)
         return;
     if (listener())
         listener()(window, text);
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent announcement(window, text);
-    announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
-    QAccessible::updateAccessibility(&announcement);
-#else
     auto* announcer = window->findChild<Announcer*>(QString(), Qt::FindDirectChildrenOnly);
     if (!announcer)
         announcer = new Announcer(window);
     announcer->say(text);
-#endif
 }
 
 void Announcer::say(const QString& text)
 {
     m_text = text;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // From the notification, not the window: a reader may drop a second
+    // announcement that comes from the same program within a tenth of a
+    // second (a verdict right after "First click..."), but never one from a
+    // notification.
+    QAccessibleAnnouncementEvent announcement(this, text);
+    announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+    QAccessible::updateAccessibility(&announcement);
+#else
     // Readers keep an object's name once they have asked for it, until they
     // are told that it changed.
     QAccessibleEvent renamed(this, QAccessible::NameChanged);
@@ -86,4 +89,5 @@ void Announcer::say(const QString& text)
     // same text said twice is heard twice.
     hide();
     show();
+#endif
 }

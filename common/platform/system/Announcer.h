@@ -8,11 +8,11 @@
 
 // Tells a screen reader a text while the keyboard focus stays where it is.
 // Screen readers speak a changed label or box only when it has the focus.
-// Qt 6.8 and later have announcements of their own, which readers speak
-// politely, after what they are saying. Before that, readers speak an object
-// of the notification role whenever it comes into view, so the announcer is
-// such an object: an invisible child of the window, shown anew with each text
-// as its name.
+// The announcer is an invisible child of the window with the notification
+// role. Qt 6.8 and later send announcements of their own, which readers speak
+// politely, after what they are saying: the announcer sends them. Before
+// that, readers speak a notification whenever it comes into view, so the
+// announcer is shown anew with each text as its name.
 class Announcer : public QWidget {
     Q_OBJECT
 public:
