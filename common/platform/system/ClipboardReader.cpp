@@ -162,9 +162,12 @@ void ClipboardReader::fetch(QObject* context, std::function<void(const QString&)
         done(QString());
         return;
     }
-    giveUpPending();
+    // Each drag has a text of its own: a request for the last one's is given
+    // up. Otherwise a request on its way asks for the same text.
+    if (m_selection == Selection::Drag)
+        giveUpPending();
     m_waiters.append({context, std::move(done)});
-    request(m_x->utf8String);
+    refresh();
     if (m_selection == Selection::Drag) {
         // A drag source may stop offering its text once told that the drop
         // is over, which Qt does right after the drop's event: a round trip

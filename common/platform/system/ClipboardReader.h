@@ -49,11 +49,11 @@ public:
     // This program took the clipboard with `text`, which stands as the
     // latest answer for when another program takes it over.
     void remember(const QString& text);
-    // Calls `done` with the answer to a request sent now (empty when the
-    // owner gives none in time), unless `context` is gone by then. A request
-    // still on its way is given up: what it would answer may be out of date,
-    // another drag's text say. A drag's request has reached the X server
-    // when this returns, ahead of anything this program sends after it.
+    // Calls `done` with the answer to a fresh request (empty when the owner
+    // gives none in time), unless `context` is gone by then. For a drag, a
+    // request still on its way, for another drag's text, is given up, and
+    // the new one has reached the X server when this returns, ahead of
+    // anything this program sends after it.
     void fetch(QObject* context, std::function<void(const QString&)> done);
     // Takes the clipboard from whichever program owns it and leaves it
     // empty; false when that could not be done. A request on its way is
