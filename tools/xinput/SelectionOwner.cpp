@@ -51,12 +51,12 @@ Window dropWindowAt(Display* display, int x, int y) {
 }
 
 // An XDND message from this source to a window that accepts drops.
-void tell(Display* display, Window to, const char* message, Window source, long l1 = 0, long l2 = 0,
+void tell(Display* display, Window to, Atom message, Window source, long l1 = 0, long l2 = 0,
           long l3 = 0, long l4 = 0) {
     XEvent event{};
     event.xclient.type = ClientMessage;
     event.xclient.window = to;
-    event.xclient.message_type = atom(display, message);
+    event.xclient.message_type = message;
     event.xclient.format = 32;
     event.xclient.data.l[0] = static_cast<long>(source);
     event.xclient.data.l[1] = l1;
@@ -116,6 +116,12 @@ SelectionOwner::~SelectionOwner() {
 void SelectionOwner::run() {
     Display* const d = m_display;
     const Window source = m_window;
+    const Atom enter = atom(d, "XdndEnter"), position = atom(d, "XdndPosition"),
+               status = atom(d, "XdndStatus"), leave = atom(d, "XdndLeave"),
+               drop = atom(d, "XdndDrop"), finished = atom(d, "XdndFinished"),
+               copy = atom(d, "XdndActionCopy");
+    const Atom offered[] = {atom(d, "UTF8_STRING"), atom(d, "text/plain;charset=utf-8"),
+                            atom(d, "text/plain")};
     struct Request {
         XSelectionRequestEvent event;
         Clock::time_point due;
@@ -146,23 +152,21 @@ void SelectionOwner::run() {
     bool accepted = false;
     std::optional<XMotionEvent> heldBack;
     const auto sendPosition = [&](const XMotionEvent& at) {
-        tell(d, target, "XdndPosition", source, 0, (long(at.x_root) << 16) | at.y_root,
-             static_cast<long>(at.time), static_cast<long>(atom(d, "XdndActionCopy")));
+        tell(d, target, position, source, 0, (long(at.x_root) << 16) | at.y_root,
+             static_cast<long>(at.time), static_cast<long>(copy));
         awaitingStatus = true;
     };
     const auto follow = [&](const XMotionEvent& at) {
         const Window under = dropWindowAt(d, at.x_root, at.y_root);
         if (under != target) {
             if (target != None)
-                tell(d, target, "XdndLeave", source);
+                tell(d, target, leave, source);
             target = under;
             awaitingStatus = accepted = false;
             heldBack.reset();
             if (target != None)
-                tell(d, target, "XdndEnter", source, kXdndVersion << 24,
-                     static_cast<long>(atom(d, "UTF8_STRING")),
-                     static_cast<long>(atom(d, "text/plain;charset=utf-8")),
-                     static_cast<long>(atom(d, "text/plain")));
+                tell(d, target, enter, source, kXdndVersion << 24, static_cast<long>(offered[0]),
+                     static_cast<long>(offered[1]), static_cast<long>(offered[2]));
         }
         if (target == None)
             return;
@@ -190,18 +194,18 @@ void SelectionOwner::run() {
                     break;
                 XUngrabPointer(d, event.xbutton.time);
                 if (target != None && accepted)
-                    tell(d, target, "XdndDrop", source, 0, static_cast<long>(event.xbutton.time));
+                    tell(d, target, drop, source, 0, static_cast<long>(event.xbutton.time));
                 else if (target != None)
-                    tell(d, target, "XdndLeave", source);
+                    tell(d, target, leave, source);
                 break;
             case ClientMessage:
-                if (event.xclient.message_type == atom(d, "XdndStatus") &&
+                if (event.xclient.message_type == status &&
                     static_cast<Window>(event.xclient.data.l[0]) == target) {
                     accepted = event.xclient.data.l[1] & 1;
                     awaitingStatus = false;
                     if (heldBack)
                         sendPosition(*std::exchange(heldBack, std::nullopt));
-                } else if (event.xclient.message_type == atom(d, "XdndFinished")) {
+                } else if (event.xclient.message_type == finished) {
                     m_dropFinished = event.xclient.data.l[1] & 1;
                 }
                 break;

@@ -116,8 +116,7 @@ bool CDialog::build()
     setWindowTitle(layout->title);
     const LayoutFit fit = fitLayout(*layout, ownerWindow(), style());
     m_units = fit.units;
-    const QFont& font = fit.font;
-    setFont(font);
+    setFont(fit.font);
     setFixedSize(m_units.toPixelsX(layout->size.width()), m_units.toPixelsY(layout->size.height()));
 
     QList<QWidget*> groups;
@@ -478,7 +477,7 @@ void CDialog::changeEvent(QEvent* event)
     // A click on a disabled window gives it the keyboard, where nothing can
     // use it: the modal window over it takes the keyboard back.
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isEnabled()) {
-        QPointer<QWidget> modal = QApplication::activeModalWidget();
+        QWidget* modal = QApplication::activeModalWidget();
         if (modal && modal != this)
             QTimer::singleShot(0, modal, [modal] {
                 modal->raise();

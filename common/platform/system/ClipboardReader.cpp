@@ -165,7 +165,7 @@ void ClipboardReader::fetch(QObject* context, std::function<void(const QString&)
     // Each drag has a text of its own: a request for the last one's is given
     // up. Otherwise a request on its way asks for the same text.
     if (m_selection == Selection::Drag)
-        giveUpPending();
+        notifyWaiters(QString()); // the last answer stays
     m_waiters.append({context, std::move(done)});
     refresh();
     if (m_selection == Selection::Drag) {
@@ -176,8 +176,6 @@ void ClipboardReader::fetch(QObject* context, std::function<void(const QString&)
         takeEvents();
     }
 }
-
-void ClipboardReader::giveUpPending() { notifyWaiters(QString()); }
 
 bool ClipboardReader::pending() const { return m_giveUp->isActive(); }
 

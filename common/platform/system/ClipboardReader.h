@@ -67,8 +67,6 @@ private:
     // Takes every event the connection has already received.
     void takeEvents();
     void answer(const QString& text);
-    // The waiters of a request on its way get nothing; the latest text stays.
-    void giveUpPending();
     // Ends the request on its way and calls its waiters with `text`.
     void notifyWaiters(const QString& text);
     // A request is on its way for as long as it has not been given up.
