@@ -6,9 +6,9 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libasound2-dev
+  qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-qpa-plugins libgl-dev libasound2-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-  libx11-dev libxtst-dev libxfixes-dev
+  libx11-dev libxtst-dev libxfixes-dev libwayland-dev
   xvfb xauth xdotool x11-utils imagemagick
   weston qt6-wayland
   orca speech-dispatcher at-spi2-core dbus-daemon qt6-gtk-platformtheme

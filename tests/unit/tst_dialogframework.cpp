@@ -11,6 +11,7 @@
 #include <QTextBlock>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 class TestDialog : public CDialog {
 public:
@@ -42,6 +43,7 @@ private Q_SLOTS:
     void timersById();
     void missingLayoutEndsModalRunAtOnce();
     void modalRunDisablesAndRestoresOwner();
+    void windowRefusesToBeMaximised();
     void editsKeepCrLfLineEnds();
 };
 
@@ -304,6 +306,18 @@ void TestDialogFramework::modalRunDisablesAndRestoresOwner()
     QVERIFY(modalTookTheKeyboardBack);
     QVERIFY(owner.isEnabled());
     ModalOwner::setMainWindow(nullptr);
+}
+
+// As a decoration drawn by Qt itself asks for it, past the window flags.
+void TestDialogFramework::windowRefusesToBeMaximised()
+{
+    CDialog dialog(102);
+    QVERIFY(dialog.Create());
+    const QSize laidOut = dialog.size();
+    dialog.windowHandle()->setWindowStates(Qt::WindowMaximized);
+    QTRY_COMPARE(dialog.windowHandle()->windowStates(), Qt::WindowNoState);
+    QCOMPARE(dialog.windowState(), Qt::WindowNoState);
+    QCOMPARE(dialog.size(), laidOut);
 }
 
 void TestDialogFramework::editsKeepCrLfLineEnds()

@@ -474,6 +474,13 @@ void CDialog::closeEvent(QCloseEvent* event)
 void CDialog::changeEvent(QEvent* event)
 {
     QDialog::changeEvent(event);
+    // The window keeps the size it was laid out for: a decoration that
+    // offers to maximise it anyway (Qt's own on Wayland desktops that leave
+    // decorating to the program) is answered by restoring it at once.
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized)) {
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+        return;
+    }
     // A click on a disabled window gives it the keyboard, where nothing can
     // use it: the modal window over it takes the keyboard back.
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isEnabled()) {

@@ -27,8 +27,10 @@ ModalOwner::ModalOwner(QWidget* owner, QWidget* modal) : m_modal(modal)
     }
     if (modal && owner->windowHandle()) {
         modal->winId();
-        if (QWindow* handle = modal->windowHandle())
+        if (QWindow* handle = modal->windowHandle()) {
             handle->setTransientParent(owner->windowHandle());
+            m_compositorModal.emplace(handle);
+        }
     }
 }
 

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "common/platform/dialog/CompositorModal.h"
+
 #include <QPointer>
 #include <QWidget>
+
+#include <optional>
 
 // The owner's side of a modal run: for as long as the object lives the owner
 // (the application's main window when none is given) is disabled and greyed,
@@ -24,4 +28,5 @@ private:
     QPointer<QWidget> m_owner;
     QPointer<QWidget> m_modal;
     bool m_disabledOwner = false;
+    std::optional<CompositorModal> m_compositorModal;
 };
