@@ -118,6 +118,7 @@ bool CDialog::build()
     m_units = fit.units;
     setFont(fit.font);
     setFixedSize(m_units.toPixelsX(layout->size.width()), m_units.toPixelsY(layout->size.height()));
+    keepLaidOutSize(this);
 
     QList<QWidget*> groups;
     for (const ControlTemplate& control : layout->controls) {
@@ -474,13 +475,6 @@ void CDialog::closeEvent(QCloseEvent* event)
 void CDialog::changeEvent(QEvent* event)
 {
     QDialog::changeEvent(event);
-    // The window keeps the size it was laid out for: a decoration that
-    // offers to maximise it anyway (Qt's own on Wayland desktops that leave
-    // decorating to the program) is answered by restoring it at once.
-    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized)) {
-        setWindowState(windowState() & ~Qt::WindowMaximized);
-        return;
-    }
     // A click on a disabled window gives it the keyboard, where nothing can
     // use it: the modal window over it takes the keyboard back.
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isEnabled()) {

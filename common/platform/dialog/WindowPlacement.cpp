@@ -116,6 +116,23 @@ std::optional<QMargins> frameFromExtents(const QList<quint32>& values)
     return QMargins(int(values[0]), int(values[2]), int(values[1]), int(values[3]));
 }
 
+void keepLaidOutSize(QWidget* window)
+{
+    class Restorer : public QObject {
+    public:
+        using QObject::QObject;
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            auto* w = static_cast<QWidget*>(watched);
+            if (event->type() == QEvent::WindowStateChange &&
+                (w->windowState() & Qt::WindowMaximized))
+                w->setWindowState(w->windowState() & ~Qt::WindowMaximized);
+            return false;
+        }
+    };
+    window->installEventFilter(new Restorer(window));
+}
+
 // Tells the placement when the window's frame may have become known: when
 // the window is shown or moved, and on X when the window manager writes the
 // window's frame extents.

@@ -25,6 +25,11 @@ std::optional<QMargins> plausibleFrame(const QRect& outer, const QRect& inner);
 // values are missing or out of reason.
 std::optional<QMargins> frameFromExtents(const QList<quint32>& values);
 
+// Keeps a window at the size it was laid out for: a maximise asked for past
+// its window flags, as by the title bar Qt draws itself on Wayland desktops
+// that leave decorating to the program, is undone at once.
+void keepLaidOutSize(QWidget* window);
+
 // Places a top-level window so that its frame, not its client area, stands
 // centred over another window or the work area. The frame is taken from the
 // window manager's published extents where there are some; until they are

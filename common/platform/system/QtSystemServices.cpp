@@ -1,6 +1,7 @@
 #include "common/platform/system/QtSystemServices.h"
 
 #include "common/platform/dialog/ModalOwner.h"
+#include "common/platform/dialog/WindowPlacement.h"
 #include "common/platform/system/ClipboardReader.h"
 #include "common/platform/system/DesktopOpen.h"
 #include "common/platform/system/Tone.h"
@@ -161,6 +162,7 @@ void QtSystemServices::MessageBox(QWidget* owner, const QString& text, const QSt
     QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning
                                                      : QMessageBox::Information,
                     caption, text, QMessageBox::Ok);
+    keepLaidOutSize(&box);
     ModalOwner disabled(owner, &box);
     box.exec();
 }
