@@ -285,6 +285,9 @@ void TestDialogFramework::modalRunDisablesAndRestoresOwner()
     CDialog owner(102);
     QVERIFY(owner.Create());
     ModalOwner::setMainWindow(&owner);
+    // The control that opens the modal window, not the first tab stop.
+    QWidget* opener = owner.GetDlgItem(1005);
+    opener->setFocus();
     CDialog modal(100);
     bool ownerEnabledDuringRun = true;
     bool ownerClosedDuringRun = true;
@@ -305,6 +308,7 @@ void TestDialogFramework::modalRunDisablesAndRestoresOwner()
     QVERIFY(!ownerClosedDuringRun);
     QVERIFY(modalTookTheKeyboardBack);
     QVERIFY(owner.isEnabled());
+    QCOMPARE(owner.focusWidget(), opener);
     ModalOwner::setMainWindow(nullptr);
 }
 

@@ -19,6 +19,9 @@ ModalOwner::ModalOwner(QWidget* owner, QWidget* modal) : m_modal(modal)
     if (!owner || owner == modal)
         return;
     m_owner = owner;
+    // Disabling takes the focus from the owner's controls for good; the
+    // control that opened the modal window is the one to have it back.
+    m_ownerFocus = owner->focusWidget();
     if (owner->isEnabled()) {
         // Disabling rather than relying on Qt's modality alone greys the owner
         // and tells assistive technology that it takes no input.
@@ -40,6 +43,8 @@ ModalOwner::~ModalOwner()
         return;
     if (m_disabledOwner)
         m_owner->setEnabled(true);
+    if (m_ownerFocus && m_ownerFocus->window() == m_owner && m_ownerFocus->isEnabled())
+        m_ownerFocus->setFocus(Qt::OtherFocusReason);
     QWidget* active = QApplication::activeWindow();
     if (!active || active == m_modal) {
         m_owner->raise();
