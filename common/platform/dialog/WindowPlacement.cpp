@@ -273,5 +273,11 @@ void WindowPlacement::frameMayHaveChanged()
     m_frameSettled = m_window->testAttribute(Qt::WA_Mapped);
     if (*frame != *m_placedWith)
         place(*frame);
+    // Nothing more to follow: every X event of the program passed through
+    // the watcher until now.
+    if (m_frameSettled) {
+        m_watcher->deleteLater();
+        m_watcher = nullptr;
+    }
 }
 
