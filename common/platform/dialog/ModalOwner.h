@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/platform/dialog/CompositorModal.h"
+#include "common/platform/dialog/WaylandShell.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,4 +1,5 @@
 #include "common/platform/dialog/WindowPlacement.h"
+#include "common/platform/dialog/WaylandShell.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
@@ -124,11 +125,23 @@ void keepLaidOutSize(QWidget* window)
         bool eventFilter(QObject* watched, QEvent* event) override
         {
             auto* w = static_cast<QWidget*>(watched);
+            if (event->type() == QEvent::Show && !m_handle && w->windowHandle()) {
+                m_handle = w->windowHandle();
+                connect(m_handle, &QWindow::windowStateChanged, this, [this](Qt::WindowState s) {
+                    // Qt's record of the state follows only the compositor's
+                    // answer, and none comes to a request taken back at once.
+                    if (s == Qt::WindowMaximized && takeBackMaximise(m_handle))
+                        m_handle->setWindowStates(Qt::WindowNoState);
+                });
+            }
             if (event->type() == QEvent::WindowStateChange &&
                 (w->windowState() & Qt::WindowMaximized))
                 w->setWindowState(w->windowState() & ~Qt::WindowMaximized);
             return false;
         }
+
+    private:
+        QPointer<QWindow> m_handle;
     };
     window->installEventFilter(new Restorer(window));
 }

@@ -1,4 +1,4 @@
-#include "common/platform/dialog/CompositorModal.h"
+#include "common/platform/dialog/WaylandShell.h"
 
 #include <QGuiApplication>
 #include <QTimer>
@@ -88,6 +88,19 @@ wl_proxy* gtkShell(wl_display* display)
 }
 
 } // namespace
+
+bool takeBackMaximise(QWindow* window)
+{
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return false;
+    auto* toplevel = static_cast<wl_proxy*>(
+        QGuiApplication::platformNativeInterface()->nativeResourceForWindow("xdg_toplevel", window));
+    if (!toplevel)
+        return false;
+    constexpr uint32_t kUnsetMaximized = 10;
+    wl_proxy_marshal_flags(toplevel, kUnsetMaximized, nullptr, wl_proxy_get_version(toplevel), 0);
+    return true;
+}
 
 CompositorModal::CompositorModal(QWindow* modal)
 {
