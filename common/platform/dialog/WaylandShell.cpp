@@ -1,6 +1,7 @@
 #include "common/platform/dialog/WaylandShell.h"
 
 #include <QGuiApplication>
+#include <QPointer>
 #include <QTimer>
 #include <QWindow>
 #include <qpa/qplatformnativeinterface.h>
@@ -110,7 +111,10 @@ CompositorModal::CompositorModal(QWindow* modal)
     // a mark before that is lost; the first frame comes later still.
     QObject::connect(modal, &QWindow::visibleChanged, &m_context, [this, modal](bool shown) {
         if (shown)
-            QTimer::singleShot(0, &m_context, [this, modal] { mark(modal); });
+            QTimer::singleShot(0, &m_context, [this, window = QPointer<QWindow>(modal)] {
+                if (window)
+                    mark(window);
+            });
     });
     if (modal->isVisible())
         mark(modal);
