@@ -3,7 +3,10 @@ PRESET := default
 BUILD_DIR := build/$(PRESET)
 SANITIZE_DIR := build/sanitize
 JOBS := $(shell nproc)
-XVFB := xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp"
+# Without -noreset the X server resets each time its last client leaves and
+# refuses connections meanwhile: a test that polls with short-lived xdotool
+# processes while the program starts could see the program fail to connect.
+XVFB := xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp -noreset"
 AS_ROOT := $(if $(filter 0,$(shell id -u)),,sudo)
 
 .PHONY: deps configure build translations run test test-sanitize test-debian13 bench-debian13 deb deb-check bench screenshots tidy clean
